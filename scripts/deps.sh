@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Hanaroku need on Debian.
+# Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+native_pkgs=(cmake make g++ googletest)
+win_pkgs=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont)
+
+want=("${native_pkgs[@]}")
+[ "${1:-}" = "--native-only" ] || want+=("${win_pkgs[@]}")
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}; run as root (or with sudo) to install them." >&2
+  exit 1
+fi
+if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

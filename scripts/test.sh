@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit tests (with
+# AddressSanitizer and UBSan) and the Wine suite with its screenshot.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" all
+cd "$root/build/native"
+ctest --output-on-failure --timeout 600 -j2

@@ -1,0 +1,52 @@
+#include <sys/time.h>
+#include <time.h>
+
+#include "platform/Clock.h"
+
+namespace hanaroku {
+namespace {
+
+TimeOfDay FromTm(const struct tm& t, long usec) {
+  TimeOfDay d;
+  d.year = t.tm_year + 1900;
+  d.month = t.tm_mon + 1;
+  d.day = t.tm_mday;
+  d.dayOfWeek = t.tm_wday;
+  d.hour = t.tm_hour;
+  d.minute = t.tm_min;
+  d.second = t.tm_sec;
+  d.millisecond = static_cast<int>(usec / 1000);
+  return d;
+}
+
+class PosixClock final : public IClock {
+ public:
+  TimeOfDay UtcNow() const override {
+    struct timeval tv;
+    gettimeofday(&tv, nullptr);
+    struct tm t;
+    gmtime_r(&tv.tv_sec, &t);
+    return FromTm(t, tv.tv_usec);
+  }
+  TimeOfDay LocalNow() const override {
+    struct timeval tv;
+    gettimeofday(&tv, nullptr);
+    struct tm t;
+    localtime_r(&tv.tv_sec, &t);
+    return FromTm(t, tv.tv_usec);
+  }
+  std::uint32_t TickMs() const override {
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<std::uint32_t>(static_cast<unsigned long long>(ts.tv_sec) * 1000ull + ts.tv_nsec / 1000000);
+  }
+};
+
+}  // namespace
+
+IClock& SystemClock() {
+  static PosixClock clock;
+  return clock;
+}
+
+}  // namespace hanaroku
