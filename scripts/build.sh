@@ -11,14 +11,19 @@ build_win32() {
   cmake --build "$root/build/win32" -j"$jobs" "$@"
 }
 build_native() {
+  # The Wine suite is registered once the program itself has been built.
+  local win32dir=""
+  [ -f "$root/build/win32/hanaroku.exe" ] && win32dir="$root/build/win32"
   cmake -S "$root" -B "$root/build/native" -DHANAROKU_SANITIZE=ON \
-    -DHANAROKU_WIN32_BUILD_DIR="$root/build/win32" >/dev/null
+    -DHANAROKU_WIN32_BUILD_DIR="$win32dir" >/dev/null
   cmake --build "$root/build/native" -j"$jobs"
 }
 
 case "${1:-all}" in
   win32) build_win32 --target hanaroku ;;
   native) build_native ;;
-  all) build_win32 && build_native ;;
+  # Until the main window links, the full build compiles the Win32 adapter
+  # library; `win32` builds the program itself.
+  all) build_win32 --target hanaroku_win32 && build_native ;;
   *) echo "usage: $0 [all|win32|native]" >&2; exit 2 ;;
 esac

@@ -5,6 +5,7 @@
 // horizontal writing has lines top to bottom; vertical writing has columns
 // from right to left, characters top to bottom.
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -27,9 +28,19 @@ struct LayoutCell {
   int advance = 0;       // pixels along the line
 };
 
+// Settings that move line breaks (measurer, orientation, wrap, the inline
+// extent while wrapping, margin) take effect at the next Rebuild; an Update
+// issued before that rebuilds in full. A tab advances to the next multiple
+// of four full-width cells (the advance of U+3000) from the display line
+// start. A lead byte followed by CR or LF is a character of its own, so line
+// breaks are always seen. With word wrap on and an inline extent of 0 or
+// less the text is laid out as if wrap were off.
 class PaneLayout {
  public:
-  void SetMeasurer(const ITextMeasurer* m) noexcept;
+  static constexpr int kCaretWidth = 2;   // thickness of the caret bar
+  static constexpr int kTabCells = 4;     // full-width cells per tab stop
+
+  void SetMeasurer(const ITextMeasurer* m) noexcept;  // also forgets cached advances
   void SetVertical(bool v) noexcept;
   void SetWordWrap(bool w) noexcept;
   void SetClientSize(int width, int height) noexcept;
@@ -68,6 +79,56 @@ class PaneLayout {
 
   bool Vertical() const noexcept { return vertical_; }
   bool WordWrap() const noexcept { return wordWrap_; }
+
+  // ---- additions -----------------------------------------------------------
+  // Forget the cached character advances (the measurer's font changed).
+  void InvalidateMeasures() noexcept;
+  // True when a setting changed since the last Rebuild in a way that moves
+  // line breaks.
+  bool NeedsRebuild() const noexcept { return dirty_; }
+  int Margin() const noexcept { return margin_; }
+  int ClientWidth() const noexcept { return width_; }
+  int ClientHeight() const noexcept { return height_; }
+  std::size_t TextSize() const noexcept { return textSize_; }
+  // Bytes of the line break ending a display line (0 at a wrap point or the
+  // end of the text, 1 for a lone CR or LF, 2 for CR LF).
+  int BreakLength(int line) const;
+  int LineWidth(int line) const;          // inline pixels of a display line
+  // Inline offset of the caret at pos within its display line, pixels.
+  int InlineFromPos(std::string_view text, std::size_t pos) const;
+  // Client pixels of the top-left corner of the cell at (line, inlinePx),
+  // with the scroll offsets applied.
+  Point FlowToClient(int line, int inlinePx) const noexcept;
+  // Display line under a client point (may lie outside 0..AllLines()-1).
+  int LineAtClient(Point client) const noexcept;
+  // True when the point lies in the margin before the line starts (the
+  // selection bar).
+  bool InMargin(Point client) const noexcept;
+  int MaxInlineScroll() const noexcept;   // largest useful InlineScroll
+
+ private:
+  struct LaidLine {
+    std::size_t start = 0, next = 0;
+    int width = 0;
+    std::uint8_t brk = 0;
+  };
+  int Advance(std::string_view text, std::size_t pos, std::size_t len) const;
+  int TabAdvance(int x) const;
+  int TabStop() const;
+  std::size_t StepAt(std::string_view text, std::size_t pos) const noexcept;
+  bool Wrapping() const noexcept;
+  LaidLine LayLine(std::string_view text, std::size_t start) const;
+  void Append(const LaidLine& l);
+  void ClampScroll() noexcept;
+  void RecomputeLongest() noexcept;
+  const ITextMeasurer& M() const noexcept;
+
+  std::vector<std::uint8_t> breaks_;  // per display line, see BreakLength
+  std::vector<int> widths_;           // per display line
+  std::size_t textSize_ = 0;
+  bool dirty_ = true;
+  mutable std::vector<int> advances_;  // per character code; -1 unknown
+  mutable int tabStop_ = -1;
 
  private:
   const ITextMeasurer* measurer_ = nullptr;

@@ -19,6 +19,7 @@
 
 namespace hanaroku {
 
+class ColorRuns;
 class IClipboard;
 class IFileSystem;
 class TRichEditSx;
@@ -103,6 +104,10 @@ class TRichEditSx {
   void Select(int start, int length);       // both at once
   std::string SelText() const;
   void SetSelText(std::string_view text);   // replaces the selection, caret after it
+  // Replaces the whole text in one change (one layout rebuild, one OnChange)
+  // and selects [newSelStart, newSelStart + newSelLength). Colours are
+  // dropped. For whole-text rewrites such as the script conversions.
+  void ReplaceAllText(std::string_view text, int newSelStart, int newSelLength);
   void Clear();                             // deletes the selection
   void ClearAll();                          // empties the pane (Lines.Clear)
   void SelectAll();
@@ -131,6 +136,7 @@ class TRichEditSx {
   std::string SelTextDelCRLF() const;
   int LineFromChar(int pos) const;   // EM_LINEFROMCHAR
   int LineIndex(int line) const;     // EM_LINEINDEX; -1 beyond the end
+  void ScrollCaret();                // EM_SCROLLCARET (deferred while updating)
 
   // ---- display options -------------------------------------------------
   bool Vertical() const noexcept;
@@ -154,6 +160,8 @@ class TRichEditSx {
   TColor CharColor(int pos) const;
   // Removes all per-character colours.
   void ResetColors();
+  // The colour runs (ColorRuns::kDefault: the font colour), for painting.
+  const ColorRuns& Colors() const noexcept;
 
   // ---- composition colours (four entries) ------------------------------
   void SetImeColors(const ImeColor (&entries)[4]);
@@ -194,13 +202,16 @@ class TRichEditSx {
   // key was swallowed (Ctrl+A/C/V/X/Z) or not handled.
   bool KeyDown(int vk, bool shift, bool ctrl);
   void KeyUp(int vk, bool shift, bool ctrl);
-  void CharInput(std::u16string_view chars);   // typed characters (WM_CHAR)
+  // Typed characters (WM_CHAR). Control characters are ignored: Enter,
+  // Tab and Backspace act in KeyDown.
+  void CharInput(std::u16string_view chars);
   void ImeStartComposition();                   // WM_IME_STARTCOMPOSITION
   void ImeResult(std::u16string_view result);  // composition result string
   // Mouse in client pixels.
   void MouseDown(int x, int y, bool shift);
   void MouseMove(int x, int y);                 // with the button held
   void MouseUp(int x, int y);
+  void MouseDoubleClick(int x, int y);          // selects the word there
   void MouseWheel(int delta);                   // in WHEEL_DELTA units (120)
 
   // ---- layout and view ---------------------------------------------------
@@ -212,6 +223,9 @@ class TRichEditSx {
 
  private:
   friend class TRichEditLines;
+  // Inserts clipboard or typed text over the selection; false when refused
+  // (characters code page 932 cannot store not confirmed, or MaxLength).
+  bool InsertUtf16(std::u16string_view text);
   struct Impl;
   std::unique_ptr<Impl> impl_;
   TRichEditLines lines_;

@@ -2,7 +2,7 @@
 // The Win32 implementations of the platform ports: clipboard, dialogs, shell
 // and window timers. File access and the clock are reached through
 // SystemFileSystem() and SystemClock().
-#include <windows.h>
+#include "platform/win32/Win32Util.h"
 
 #include <functional>
 #include <string>

@@ -3,6 +3,17 @@
 // handles, GDI objects and COM interfaces, and the system's error text.
 #include <windows.h>
 
+// windows.h renames these to their W forms; the core has members of the same
+// names (IDialogs::MessageBox, TRichEditSx::FindText ...), which must keep
+// their own names in adapter code.
+#undef MessageBox
+#undef ChooseFont
+#undef ChooseColor
+#undef FindText
+#undef ReplaceText
+#undef GetObject
+#undef DrawText
+
 #include <memory>
 #include <string>
 #include <string_view>

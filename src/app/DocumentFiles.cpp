@@ -1,0 +1,275 @@
+// Opening and saving documents in both panes, the whole-text copies and
+// the exit question of the main window.
+//
+// A load reads the whole file first and touches the pane only once the bytes
+// are in memory: a file that cannot be read, or is larger than a pane holds,
+// is reported and leaves the pane's text and the file name as they were.
+// Saving replaces the file atomically, so a failed save keeps the old file
+// and the pane stays modified.
+#include <exception>
+
+#include "app/FileNames.h"
+#include "app/MainForm1.h"
+#include "app/Splash.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Timer.h"
+
+namespace hanaroku {
+namespace {
+
+constexpr const char* kDiscardQuestion = "現在の内容を廃棄します。よろしいですか。";
+constexpr const char* kSaveQuestion = "ファイルが保存されていません。保存しますか。";
+constexpr const char* kConfirm = "確認";
+constexpr const char* kOpenFilter = "Text(*.txt)|*.txt|HTML|*.HTML;*.HTM";
+constexpr const char* kSaveFilter = "Text(*.txt)|*.txt|All(*.*)|*.*";
+
+}  // namespace
+
+bool TMainForm1::IsOpenableTextName(const std::string& name) { return hanaroku::IsOpenableTextName(name); }
+
+void TMainForm1::ReportFileError(const std::string& text) {
+  dialogs_.MessageBox(text, "Hanaroku", MsgButtons::Ok, MsgIcon::Error);
+}
+
+bool TMainForm1::AskDiscard() {
+  return dialogs_.MessageBox(kDiscardQuestion, kConfirm, MsgButtons::YesNo, MsgIcon::Question) == MsgResult::Yes;
+}
+
+bool TMainForm1::LoadPane(PaneId which, const std::string& path) {
+  TRichEditSx& pane = Pane(which);
+  std::string bytes;
+  try {
+    const long long size = fs_.FileSize(path);
+    if (size > pane.MaxLength()) {
+      ReportFileError(path + "\nファイルが大きすぎるため開けません（上限 " + std::to_string(pane.MaxLength()) +
+                      " バイト）。");
+      return false;
+    }
+    bytes = fs_.ReadFile(path);
+    if (bytes.size() > static_cast<std::size_t>(pane.MaxLength())) {
+      ReportFileError(path + "\nファイルが大きすぎるため開けません（上限 " + std::to_string(pane.MaxLength()) +
+                      " バイト）。");
+      return false;
+    }
+  } catch (const FileError& e) {
+    ReportFileError(e.what());
+    return false;
+  }
+  pane.SetFontColor(which == PaneId::Right ? RightTextColor : LeftTextColor);
+  pane.Lines().BeginUpdate();
+  try {
+    pane.ClearAll();
+    pane.SetText(bytes);
+  } catch (...) {
+    pane.Lines().EndUpdate();
+    throw;
+  }
+  pane.Lines().EndUpdate();
+  pane.SetModified(false);
+  return true;
+}
+
+bool TMainForm1::SavePane(PaneId which, const std::string& path) {
+  try {
+    fs_.WriteFileAtomic(path, Pane(which).Text());
+  } catch (const FileError& e) {
+    ReportFileError(e.what());
+    return false;
+  }
+  Pane(which).SetModified(false);
+  return true;
+}
+
+void TMainForm1::ShowSplash() {
+  if (!timers_) return;
+  form3_ = std::make_unique<TForm3>(host_, timers_());
+  form3_->Show(Bounds);
+}
+
+// ---- right pane ------------------------------------------------------------------
+
+void TMainForm1::MyTextFileOpen() {
+  if (ExtractFileExt(PendingOpenName) == ".lnk") PendingOpenName = shell_.ResolveShortcut(PendingOpenName).path;
+  if (!IsOpenableTextName(PendingOpenName)) return;
+  const bool splash = ShowSplashOnOpen;
+  if (splash) ShowSplash();
+  const bool loaded = LoadPane(PaneId::Right, PendingOpenName);
+  if (loaded) {
+    RightFileName = PendingOpenName;
+    SetCaptionText(RightFileName);
+    SaveDialog1.initialDir = ExtractFilePath(RightFileName);
+  }
+  if (splash) {
+    if (form3_) form3_->EnableTimer();
+    ShowSplashOnOpen = false;
+  }
+}
+
+void TMainForm1::New1Click() {
+  if (!AskDiscard()) return;
+  RichEditNx1.ClearAll();
+  RichEditNx1.SetModified(false);
+  RightFileName.clear();
+  SetCaptionText("新規");
+}
+
+void TMainForm1::Open1Click() {
+  FileDialogSpec spec;
+  spec.filter = kOpenFilter;
+  TextOpenDialog1.fileName = "*.txt";
+  spec.fileName = TextOpenDialog1.fileName;
+  spec.initialDir = TextOpenDialog1.initialDir;
+  spec.preview = true;
+  std::string path;
+  if (!dialogs_.OpenFile(spec, path)) return;
+  TextOpenDialog1.fileName = path;
+  if (!LoadPane(PaneId::Right, path)) return;
+  RightFileName = path;
+  SetCaptionText(path);
+  SaveDialog1.initialDir = ExtractFilePath(path);
+}
+
+void TMainForm1::Save1Click() {
+  if (RightFileName.empty()) {
+    SaveAs1Click();
+    return;
+  }
+  SavePane(PaneId::Right, RightFileName);
+}
+
+void TMainForm1::SaveAs1Click() {
+  FileDialogSpec spec;
+  spec.filter = kSaveFilter;
+  spec.defaultExt = "txt";
+  spec.fileName = SaveDialog1.fileName;
+  spec.initialDir = SaveDialog1.initialDir;
+  std::string path;
+  if (!dialogs_.SaveFile(spec, path)) return;
+  SaveDialog1.fileName = path;
+  if (!SavePane(PaneId::Right, path)) return;
+  RightFileName = path;
+  SetCaptionText(path);
+}
+
+void TMainForm1::LastFile1Click() {
+  if (LastFileName.empty() || !fs_.FileExists(LastFileName)) return;
+  PendingOpenName = LastFileName;
+  MyTextFileOpen();
+  ShowSplashOnOpen = false;
+}
+
+void TMainForm1::Exit1Click() {
+  if (RichEditNx1.Modified() || RichEditNx2.Modified()) {
+    if (dialogs_.MessageBox(kSaveQuestion, kConfirm, MsgButtons::YesNo, MsgIcon::Question) == MsgResult::Yes) {
+      if (RichEditNx1.Modified()) Save1Click();
+      else ShineSpeedButton13Click();
+    }
+  }
+  host_.CloseWindow();
+}
+
+void TMainForm1::DropDst1FileDrop(const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  PendingOpenName = names.front();
+  MyTextFileOpen();
+  ShowSplashOnOpen = false;
+}
+
+// ---- left pane -------------------------------------------------------------------
+
+void TMainForm1::ShineSpeedButton12Click() {
+  if (!AskDiscard()) return;
+  RichEditNx2.ClearAll();
+  RichEditNx2.SetModified(false);
+  LeftFileName.clear();
+  SetPanel(0, ShortenForPanel("NEW", 0));
+}
+
+void TMainForm1::ShineSpeedButton5Click() {
+  if (!LeftPaneVisible) return;
+  FileDialogSpec spec;
+  spec.filter = kOpenFilter;
+  spec.defaultExt = "txt";
+  TextOpenDialog2.fileName = "*.txt";
+  spec.fileName = TextOpenDialog2.fileName;
+  spec.initialDir = TextOpenDialog2.initialDir;
+  spec.preview = true;
+  std::string path;
+  if (!dialogs_.OpenFile(spec, path)) return;
+  TextOpenDialog2.fileName = path;
+  if (!LoadPane(PaneId::Left, path)) return;
+  LeftFileName = path;
+  SetPanel(0, ShortenForPanel(path, 0));
+  SaveDialog2.initialDir = ExtractFilePath(path);
+}
+
+void TMainForm1::ShineSpeedButton13Click() {
+  if (LeftFileName.empty()) {
+    ShineSpeedButton22Click();
+    return;
+  }
+  SavePane(PaneId::Left, LeftFileName);
+}
+
+void TMainForm1::ShineSpeedButton22Click() {
+  FileDialogSpec spec;
+  spec.filter = kSaveFilter;
+  spec.defaultExt = "txt";
+  spec.fileName = SaveDialog2.fileName;
+  spec.initialDir = SaveDialog2.initialDir;
+  std::string path;
+  if (!dialogs_.SaveFile(spec, path)) return;
+  SaveDialog2.fileName = path;
+  if (!SavePane(PaneId::Left, path)) return;
+  LeftFileName = path;
+  SetPanel(0, ShortenForPanel(path, 0));
+}
+
+void TMainForm1::DropDst2FileDrop(const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  const std::string dropped = names.front();
+  std::string name = dropped;
+  if (ExtractFileExt(name) == ".lnk") name = shell_.ResolveShortcut(name).path;
+  if (!IsOpenableTextName(name)) return;
+  if (!LoadPane(PaneId::Left, name)) return;
+  LeftFileName = name;
+  SetPanel(0, ShortenForPanel(dropped, 0));
+  SaveDialog2.initialDir = ExtractFilePath(dropped);
+}
+
+// ---- whole-text copies ---------------------------------------------------------------
+
+void TMainForm1::HtmButton11Click() {
+  const bool modified = RichEditNx2.Modified();
+  RichEditNx2.Lines().BeginUpdate();
+  try {
+    ShineSpeedButton28Click();
+    RichEditNx2.ClearAll();
+    RichEditNx2.SetText(RichEditNx1.Text());
+    ShineSpeedButton37Click();
+  } catch (...) {
+    RichEditNx2.Lines().EndUpdate();
+    throw;
+  }
+  RichEditNx2.Lines().EndUpdate();
+  RichEditNx2.SetModified(modified);
+}
+
+void TMainForm1::idou2Click() {
+  const bool modified = RichEditNx1.Modified();
+  RichEditNx1.Lines().BeginUpdate();
+  try {
+    ShineSpeedButton28Click();
+    RichEditNx1.ClearAll();
+    RichEditNx1.SetText(RichEditNx2.Text());
+    ShineSpeedButton37Click();
+  } catch (...) {
+    RichEditNx1.Lines().EndUpdate();
+    throw;
+  }
+  RichEditNx1.Lines().EndUpdate();
+  RichEditNx1.SetModified(modified);
+}
+
+}  // namespace hanaroku

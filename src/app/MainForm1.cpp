@@ -1,0 +1,443 @@
+#include "app/MainForm1.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "app/FileNames.h"
+#include "app/PathShortening.h"
+#include "app/Splash.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Timer.h"
+
+namespace hanaroku {
+namespace {
+
+constexpr TColor Rgb(unsigned r, unsigned g, unsigned b) noexcept { return (b << 16) | (g << 8) | r; }
+
+constexpr const char* kCloseQuestion = "現在の内容を廃棄します。よろしいですか";
+constexpr const char* kConfirm = "確認";
+constexpr std::uint32_t kImeUnderline = 0x4;  // CFE_UNDERLINE
+
+}  // namespace
+
+TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock& clock, TimerFactory timers,
+                       IMainWindowHost& host)
+    : dialogs_(dialogs), shell_(shell), fs_(fs), clock_(clock), timers_(std::move(timers)), host_(host) {
+  ApplyDesignProperties();
+}
+
+TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::ApplyDesignProperties() {
+  TFont right;
+  right.name = "ＭＳ 明朝";
+  right.height = 18;
+  right.charset = 128;
+  right.color = Rgb(0x39, 0x42, 0x55);
+  RichEditNx1.SetFont(right);
+  RichEditNx1.SetColor(Rgb(0xF4, 0xF5, 0xE9));
+  RichEditNx1.SetMaxLength(MaxTextLength);
+  TFont left = right;
+  left.color = 0xFF0000;  // blue
+  RichEditNx2.SetFont(left);
+  RichEditNx2.SetColor(Rgb(0xD5, 0xE3, 0xDD));
+  RichEditNx2.SetMaxLength(MaxTextLength);
+  RightTextColor = right.color;
+  LeftTextColor = left.color;
+}
+
+bool TMainForm1::IsChecked(CheckMark m) const noexcept {
+  switch (m) {
+    case CheckMark::VH: return VH;
+    case CheckMark::HHV: return HHV;
+    case CheckMark::WordWrap: return WordWrap;
+    case CheckMark::WordWrapH: return WordWrapH;
+    case CheckMark::N14: return N14;
+    case CheckMark::None: break;
+  }
+  return false;
+}
+
+// ---- start-up ------------------------------------------------------------
+
+void TMainForm1::FormCreate() {
+  DoubleBuffered = true;
+  bgc = "#fff8dc";
+  mclo = "#8080FF";
+  mclt = "#D0A2A2";
+  Lcl = "#CDC0A5";
+  Edit4 = "作品";
+  Edit5 = "sakuhin";
+  Mfn = "ＭＳ 明朝";
+  Dai = "#8E8571";
+  Lint = "Back";
+  Linu = "index.htm";
+  fze = "2";
+  CheckBox4 = CheckBox5 = CheckBox8 = CheckBox14 = true;
+  CheckBox1 = CheckBox2 = CheckBox3 = CheckBox6 = CheckBox7 = false;
+  CheckBox9 = CheckBox10 = CheckBox11 = CheckBox12 = CheckBox13 = false;
+  FLink = false;
+  TableWidth = "700";
+  RuleWidth = "800";
+  HitCount = 0;
+  RichEditNx1.SetVertical(true);
+  RichEditNx2.SetVertical(true);
+  LeftPaneVisible = false;
+  LastFileName.clear();
+  StatusBar1.FontName = "ＭＳ Ｐ明朝";
+  ExeDir = ExtractFilePath(ProgramFile);
+  {
+    const std::string ext = ExtractFileExt(ProgramFile);
+    SettingsFileName = ProgramFile.substr(0, ProgramFile.size() - ext.size()) + ".ini";
+  }
+  if (RestoreSettings) RestoreSettings(*this);
+  HtmButton8Caption = Mfn == "ＭＳ 明朝" ? "明" : "ゴ";
+  if (WasMaximized) Bounds = WindowBounds{16, 16, 780, 550};
+  ShineSpeedButton23Hint = ShortenForPanel(Expas, 4);
+  ShineSpeedButton24Hint = ShortenForPanel(Expas2, 4);
+  RichEditNx1.ClearAll();
+  RichEditNx2.ClearAll();
+  RightFileName.clear();
+  LeftFileName.clear();
+  RightHtmlFileName.clear();
+  LeftHtmlFileName.clear();
+  RichEditNx1.SetModified(false);
+  RichEditNx2.SetModified(false);
+  TextOpenDialog1.fileName = TextOpenDialog2.fileName = "*.txt";
+  SaveDialog1.fileName = SaveDialog2.fileName = "*.txt";
+  SetIMEcolor();
+  ClockColor = RichEditNx1.Color();
+  ClockFontColor = RichEditNx1.Font().color;
+  BannerColor = RichEditNx2.Color();
+  BannerFontColor = RichEditNx2.Font().color;
+  BannerInterval = 0;
+  LeftPaneVisible = false;
+  SplitterVisible = false;
+  TextOpenDialog1.initialDir = TextOpenDialog2.initialDir = ExeDir;
+  ActiveImage2Click();
+  SyncChecks();
+  RightTextColor = RichEditNx1.Font().color;
+  LeftTextColor = RichEditNx2.Font().color;
+  if (CheckBox1 && CheckBox2) CheckBox1 = false;
+  SavedLineColor1 = mclo;
+  SavedLineColor2 = mclt;
+  LeftPaneWidth = SavedLeftWidth;
+  host_.SetCaption(Caption);
+}
+
+void TMainForm1::SyncChecks() {
+  VH = RichEditNx1.Vertical();
+  HHV = RichEditNx2.Vertical();
+  WordWrap = N14 = RichEditNx1.WordWrap();
+  WordWrapH = RichEditNx2.WordWrap();
+  host_.MenuChecksChanged();
+}
+
+void TMainForm1::FormShow() {
+  const int w = SavedLeftWidth;
+  int width = w < 40 ? w + 40 : w;
+  if (Bounds.width - w < 40) width = Bounds.width - 150;
+  LeftPaneWidth = std::max(width, 0);
+  host_.LayoutChanged();
+  if (WasMaximized) host_.Maximize();
+}
+
+bool TMainForm1::FormCloseQuery() {
+  if (RichEditNx1.Modified() || RichEditNx2.Modified()) {
+    if (dialogs_.MessageBox(kCloseQuestion, kConfirm, MsgButtons::YesNo, MsgIcon::Information) != MsgResult::Yes)
+      return false;
+  }
+  RichEditNx1.ClearAll();
+  RichEditNx2.ClearAll();
+  if (SaveSettings) {
+    try {
+      SaveSettings(*this);
+    } catch (const std::exception& e) {
+      // The settings are lost for this run, but the window still closes.
+      ReportFileError(e.what());
+    }
+  }
+  return true;
+}
+
+void TMainForm1::WMSysCommand(unsigned code) noexcept {
+  const unsigned c = code & 0xFFF0u;
+  if (c == 0xF030u) WasMaximized = true;
+  else if (c == 0xF120u) WasMaximized = false;
+}
+
+void TMainForm1::ApplicationHint(const std::string& text) { SetPanel(4, text); }
+
+void TMainForm1::FormResize() {
+  if (LeftPaneWidth < 40) LeftPaneWidth += 40;
+  if (Bounds.width - LeftPaneWidth < 40) LeftPaneWidth = std::max(Bounds.width - 100, 0);
+  host_.LayoutChanged();
+}
+
+void TMainForm1::Splitter1Moved() {
+  if (LeftPaneWidth < 20) {
+    LeftPaneWidth = 20;
+    host_.LayoutChanged();
+  }
+}
+
+void TMainForm1::GetColRow() {
+  const int start = RichEditNx1.SelStart();
+  const int line = RichEditNx1.LineFromChar(start);
+  const int col = start - std::max(RichEditNx1.LineIndex(line), 0);
+  SetPanel(3, std::to_string(line + 1) + "行" + std::to_string(col) + "列");
+}
+
+void TMainForm1::SetIMEcolor() {
+  const ImeColor entries[4] = {{Rgb(0, 0, 0xFF), Rgb(0xF3, 0xF4, 0xFE), 0},
+                               {Rgb(0xFF, 0xFF, 0xFF), Rgb(0x80, 0x80, 0xFF), 0},
+                               {Rgb(0, 0, 0xFF), Rgb(0xF0, 0xF3, 0xDC), kImeUnderline},
+                               {Rgb(0, 0, 0), Rgb(0xDD, 0xF2, 0xE2), kImeUnderline}};
+  RichEditNx1.SetImeColors(entries);
+  RichEditNx2.SetImeColors(entries);
+}
+
+void TMainForm1::SplashClick() {
+  if (form3_) form3_->FormClick();
+}
+
+void TMainForm1::SetCaptionText(const std::string& text) {
+  Caption = text;
+  host_.SetCaption(Caption);
+}
+
+void TMainForm1::SetPanel(int index, const std::string& text) {
+  StatusBar1.Panels[static_cast<std::size_t>(index)].text = text;
+  host_.StatusPanelChanged(index);
+}
+
+std::string TMainForm1::ShortenForPanel(const std::string& path, int panel) const {
+  return ShortenPathToWidth(path, host_.StatusBarMeasurer(),
+                            StatusBar1.Panels[static_cast<std::size_t>(panel)].width);
+}
+
+// ---- layout and display ------------------------------------------------------
+
+void TMainForm1::ShineSpeedButton2Click() {
+  LeftPaneVisible = !LeftPaneVisible;
+  SplitterVisible = LeftPaneVisible;
+  host_.LayoutChanged();
+}
+
+void TMainForm1::VHClick() {
+  RichEditNx1.SetVertical(!RichEditNx1.Vertical());
+  VH = RichEditNx1.Vertical();
+  SetIMEcolor();
+  host_.MenuChecksChanged();
+  host_.FocusPane(PaneId::Right);
+}
+
+void TMainForm1::HHVClick() {
+  RichEditNx2.SetVertical(!RichEditNx2.Vertical());
+  HHV = RichEditNx2.Vertical();
+  SetIMEcolor();
+  host_.MenuChecksChanged();
+  host_.FocusPane(PaneId::Left);
+}
+
+void TMainForm1::WordWrapClick() {
+  RichEditNx1.SetWordWrap(!RichEditNx1.WordWrap());
+  WordWrap = N14 = RichEditNx1.WordWrap();
+  host_.MenuChecksChanged();
+}
+
+void TMainForm1::WordWrapHClick() {
+  RichEditNx2.SetWordWrap(!RichEditNx2.WordWrap());
+  WordWrapH = RichEditNx2.WordWrap();
+  host_.MenuChecksChanged();
+}
+
+void TMainForm1::Font1Click() {
+  TFont f = RichEditNx1.Font();
+  if (!dialogs_.ChooseFont(f, false)) return;
+  RichEditNx1.ResetColors();
+  RichEditNx1.SetFont(f);
+  RightTextColor = RichEditNx1.Font().color;
+  ClockFontColor = RightTextColor;
+  host_.Repaint();
+}
+
+void TMainForm1::ShineSpeedButton4Click() {
+  TFont f = RichEditNx2.Font();
+  if (!dialogs_.ChooseFont(f, false)) return;
+  RichEditNx2.ResetColors();
+  RichEditNx2.SetFont(f);
+  LeftTextColor = RichEditNx2.Font().color;
+  BannerFontColor = LeftTextColor;
+  host_.Repaint();
+}
+
+void TMainForm1::N7Click() {
+  TColor c = RichEditNx1.Color();
+  if (!dialogs_.ChooseColor(c)) return;
+  RichEditNx1.SetColor(c);
+  ClockColor = c;
+  host_.Repaint();
+}
+
+void TMainForm1::ShineSpeedButton8Click() {
+  TColor c = RichEditNx2.Color();
+  if (!dialogs_.ChooseColor(c)) return;
+  RichEditNx2.SetColor(c);
+  BannerColor = c;
+  host_.Repaint();
+}
+
+void TMainForm1::N8Click() {
+  TColor c = RichEditNx1.Font().color;
+  if (!dialogs_.ChooseColor(c)) return;
+  RichEditNx1.SetFontColor(c);
+  RightTextColor = c;
+  ClockFontColor = c;
+  host_.Repaint();
+}
+
+void TMainForm1::N9Click() {
+  TColor c = RichEditNx2.Font().color;
+  if (!dialogs_.ChooseColor(c)) return;
+  RichEditNx2.SetFontColor(c);
+  LeftTextColor = c;
+  BannerFontColor = c;
+  host_.Repaint();
+}
+
+void TMainForm1::ShineSpeedButton28Click() {
+  SyncFontColor = RichEditNx2.Font().color;
+  SyncFontName = RichEditNx2.Font().name;
+  RichEditNx2.SetFont(RichEditNx1.Font());
+  BannerFontColor = RichEditNx2.Font().color;
+  host_.Repaint();
+}
+
+void TMainForm1::ShineSpeedButton37Click() {
+  TFont f = RichEditNx2.Font();
+  f.color = SyncFontColor;
+  if (!SyncFontName.empty()) f.name = SyncFontName;
+  RichEditNx2.SetFont(f);
+  host_.Repaint();
+}
+
+void TMainForm1::ActiveImage1Click() {
+  ToolBars.NNBar1 = false;
+  ToolBars.NNBar2 = true;
+  ToolBars.ActiveImage2 = true;
+  ToolbarYokoCheck();
+}
+void TMainForm1::ActiveImage3Click() {
+  ToolBars.NNBar3 = false;
+  ToolBars.NNBar2 = true;
+  ToolBars.ActiveImage4 = true;
+  ToolbarYokoCheck();
+  if (ToolBars.NNBar1) ActiveImage2Click();
+}
+void TMainForm1::ActiveImage5Click() {
+  ToolBars.NNBar4 = false;
+  ToolBars.NNBar2 = true;
+  ToolBars.ActiveImage6 = true;
+  ToolbarYokoCheck();
+}
+void TMainForm1::ActiveImage7Click() {
+  ToolBars.NNBer5 = false;
+  ToolBars.NNBar2 = true;
+  ToolBars.ActiveImage8 = true;
+  ToolbarYokoCheck();
+}
+void TMainForm1::ActiveImage2Click() {
+  ToolBars.ActiveImage2 = false;
+  ToolBars.NNBar1 = true;
+  ToolbarTateCheck();
+}
+void TMainForm1::ActiveImage4Click() {
+  ToolBars.ActiveImage4 = false;
+  ToolBars.NNBar3 = true;
+  ToolbarTateCheck();
+}
+void TMainForm1::ActiveImage6Click() {
+  ToolBars.ActiveImage6 = false;
+  ToolBars.NNBar4 = true;
+  ToolbarTateCheck();
+}
+void TMainForm1::ActiveImage8Click() {
+  ToolBars.ActiveImage8 = false;
+  ToolBars.NNBer5 = true;
+  ToolbarTateCheck();
+}
+
+// Tabs and bars are placed in their fixed order by the host; only the tab
+// strip's own visibility is decided here.
+void TMainForm1::ToolbarYokoCheck() { host_.LayoutChanged(); }
+
+void TMainForm1::ToolbarTateCheck() {
+  if (!ToolBars.ActiveImage2 && !ToolBars.ActiveImage4 && !ToolBars.ActiveImage6 && !ToolBars.ActiveImage8)
+    ToolBars.NNBar2 = false;
+  host_.LayoutChanged();
+}
+
+// ---- command dispatch ----------------------------------------------------------
+
+bool TMainForm1::Enabled(Command c) const noexcept {
+  switch (c) {
+    case Command::New1Click: case Command::Open1Click: case Command::Save1Click: case Command::SaveAs1Click:
+    case Command::LastFile1Click: case Command::Exit1Click: case Command::ShineSpeedButton12Click:
+    case Command::ShineSpeedButton5Click: case Command::ShineSpeedButton13Click:
+    case Command::ShineSpeedButton22Click: case Command::HtmButton11Click: case Command::idou2Click:
+    case Command::VHClick: case Command::Font1Click: case Command::N7Click: case Command::WordWrapClick:
+    case Command::N8Click: case Command::HHVClick: case Command::ShineSpeedButton4Click:
+    case Command::ShineSpeedButton8Click: case Command::WordWrapHClick: case Command::N9Click:
+    case Command::ShineSpeedButton28Click: case Command::ShineSpeedButton37Click:
+    case Command::ShineSpeedButton2Click: case Command::ActiveImage1Click: case Command::ActiveImage2Click:
+    case Command::ActiveImage3Click: case Command::ActiveImage4Click: case Command::ActiveImage5Click:
+    case Command::ActiveImage6Click: case Command::ActiveImage7Click: case Command::ActiveImage8Click:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TMainForm1::Execute(Command c) {
+  switch (c) {
+    case Command::New1Click: New1Click(); break;
+    case Command::Open1Click: Open1Click(); break;
+    case Command::Save1Click: Save1Click(); break;
+    case Command::SaveAs1Click: SaveAs1Click(); break;
+    case Command::LastFile1Click: LastFile1Click(); break;
+    case Command::Exit1Click: Exit1Click(); break;
+    case Command::ShineSpeedButton12Click: ShineSpeedButton12Click(); break;
+    case Command::ShineSpeedButton5Click: ShineSpeedButton5Click(); break;
+    case Command::ShineSpeedButton13Click: ShineSpeedButton13Click(); break;
+    case Command::ShineSpeedButton22Click: ShineSpeedButton22Click(); break;
+    case Command::HtmButton11Click: HtmButton11Click(); break;
+    case Command::idou2Click: idou2Click(); break;
+    case Command::VHClick: VHClick(); break;
+    case Command::Font1Click: Font1Click(); break;
+    case Command::N7Click: N7Click(); break;
+    case Command::WordWrapClick: WordWrapClick(); break;
+    case Command::N8Click: N8Click(); break;
+    case Command::HHVClick: HHVClick(); break;
+    case Command::ShineSpeedButton4Click: ShineSpeedButton4Click(); break;
+    case Command::ShineSpeedButton8Click: ShineSpeedButton8Click(); break;
+    case Command::WordWrapHClick: WordWrapHClick(); break;
+    case Command::N9Click: N9Click(); break;
+    case Command::ShineSpeedButton28Click: ShineSpeedButton28Click(); break;
+    case Command::ShineSpeedButton37Click: ShineSpeedButton37Click(); break;
+    case Command::ShineSpeedButton2Click: ShineSpeedButton2Click(); break;
+    case Command::ActiveImage1Click: ActiveImage1Click(); break;
+    case Command::ActiveImage2Click: ActiveImage2Click(); break;
+    case Command::ActiveImage3Click: ActiveImage3Click(); break;
+    case Command::ActiveImage4Click: ActiveImage4Click(); break;
+    case Command::ActiveImage5Click: ActiveImage5Click(); break;
+    case Command::ActiveImage6Click: ActiveImage6Click(); break;
+    case Command::ActiveImage7Click: ActiveImage7Click(); break;
+    case Command::ActiveImage8Click: ActiveImage8Click(); break;
+    default: break;  // not available yet
+  }
+}
+
+}  // namespace hanaroku

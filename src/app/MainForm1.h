@@ -1,0 +1,273 @@
+#pragma once
+// TMainForm1: the main window as a portable model. It owns the two panes,
+// the status bar texts, the menu check marks, the tool bar and left pane
+// visibility and the window state, and runs every command. The Win32 window
+// (platform/win32/MainWindow) shows this state and forwards messages to the
+// handlers below; what only the real window can do it asks through
+// IMainWindowHost.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "controls/RichEditSx.h"
+#include "platform/Canvas.h"
+
+namespace hanaroku {
+
+class IClock;
+class IDialogs;
+class IFileSystem;
+class IShell;
+class ITimer;
+class TForm3;
+struct FileDialogSpec;
+
+enum class PaneId : std::uint8_t { Right, Left };
+
+// Window rectangle in screen pixels (outer size).
+struct WindowBounds {
+  int left = 20, top = 20, width = 780, height = 550;
+  bool operator==(const WindowBounds&) const = default;
+};
+
+struct SizeLimit {
+  int width = 0, height = 0;
+};
+
+// What the splash TForm3 shows, for the host to draw.
+struct SplashView {
+  WindowBounds bounds;           // borderless window
+  std::string caption;           // "Loading..."
+  TColor color = 0;              // background
+  std::string labelText;         // RotateLabel1
+  std::string labelFont;         // "Times New Roman"
+  int labelHeight = 33;          // pixels
+  TColor labelColor = 0;
+  int labelLeft = 0, labelTop = 0;  // within the splash
+};
+
+// Services of the real window.
+class IMainWindowHost {
+ public:
+  virtual ~IMainWindowHost() = default;
+  virtual void SetCaption(const std::string& utf8) = 0;
+  // Show the splash and paint it at once (before returning).
+  virtual void ShowSplash(const SplashView& view) = 0;
+  virtual void CloseSplash() = 0;
+  virtual void Maximize() = 0;
+  // Ask the window to close; the window calls FormCloseQuery.
+  virtual void CloseWindow() = 0;
+  virtual void Repaint() = 0;
+  virtual void FocusPane(PaneId pane) = 0;
+  // Left pane / splitter visibility, left pane width or tool bars changed.
+  virtual void LayoutChanged() = 0;
+  virtual void StatusPanelChanged(int index) = 0;
+  virtual void MenuChecksChanged() = 0;
+  virtual void SetHourglass(bool on) = 0;
+  // Measures text with the status bar font ("ＭＳ Ｐ明朝").
+  virtual const ITextMeasurer& StatusBarMeasurer() = 0;
+};
+
+using TimerFactory = std::function<std::unique_ptr<ITimer>()>;
+
+struct StatusPanel {
+  std::string text;  // UTF-8
+  int width = 0;
+};
+
+struct TStatusBarModel {
+  std::array<StatusPanel, 5> Panels{{{"Left Title", 170},
+                                     {"milli & count", 90},
+                                     {"Count", 100},
+                                     {"Count Right", 120},
+                                     {"Hint", 50}}};
+  std::string FontName = "ＭＳ Ｐ明朝";
+};
+
+// State of a common dialog that lives between runs of its command.
+struct DialogState {
+  std::string fileName;    // preset / last chosen
+  std::string initialDir;
+};
+
+// Tool bars and their tabs on NNBar2.
+struct ToolBarState {
+  bool NNBar1 = true, NNBar3 = true, NNBar4 = false, NNBer5 = false;
+  bool NNBar2 = true;  // tab strip
+  bool ActiveImage2 = false, ActiveImage4 = false, ActiveImage6 = true, ActiveImage8 = true;
+};
+
+class TMainForm1 {
+ public:
+  TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock& clock, TimerFactory timers,
+             IMainWindowHost& host);
+  ~TMainForm1();
+  TMainForm1(const TMainForm1&) = delete;
+  TMainForm1& operator=(const TMainForm1&) = delete;
+
+  // ---- limits -----------------------------------------------------------
+  static constexpr int MaxTextLength = 200000000;  // MaxLength of both panes
+  static constexpr int SplitterMinSize = 30;
+
+  // ---- the panes ----------------------------------------------------------
+  TRichEditSx RichEditNx1;  // right pane, main document
+  TRichEditSx RichEditNx2;  // left pane, work pane
+  TRichEditSx& Pane(PaneId p) noexcept { return p == PaneId::Right ? RichEditNx1 : RichEditNx2; }
+
+  // ---- window state -------------------------------------------------------
+  std::string ProgramFile;      // set by the entry point before FormCreate
+  std::string SettingsFileName; // ProgramFile with ".ini" (computed in FormCreate)
+  std::string RightFileName;
+  std::string LeftFileName;
+  std::string PendingOpenName;
+  std::string LastFileName;
+  std::string ExeDir;           // with its trailing separator
+  bool ShowSplashOnOpen = false;
+  bool WasMaximized = false;
+  int SavedLeftWidth = 129;
+  TColor RightTextColor = 0;
+  TColor LeftTextColor = 0;
+
+  std::string Caption = "Hanaroku";
+  WindowBounds Bounds;          // kept current by the host (move and size)
+  bool LeftPaneVisible = false; // RichEditNx2
+  bool SplitterVisible = false; // Splitter1, directly right of the left pane
+  int LeftPaneWidth = 129;
+  bool DoubleBuffered = false;
+  ToolBarState ToolBars;
+  TStatusBarModel StatusBar1;
+
+  // Menu check marks.
+  bool VH = true, HHV = true, WordWrap = true, WordWrapH = true, N14 = true;
+  bool IsChecked(CheckMark m) const noexcept;
+
+  // Dialog states.
+  DialogState TextOpenDialog1, TextOpenDialog2, SaveDialog1, SaveDialog2;
+
+  // Remembered left font of Font synchronize.
+  TColor SyncFontColor = 0;     // black before the first synchronize
+  std::string SyncFontName;     // empty before the first synchronize
+
+  // ---- HTML page settings and options --------------------------------------
+  std::string bgc, mclo, mclt, Lcl, Dai, Mfn, fze, Lint, Linu;
+  bool FLink = false;
+  std::string TableWidth = "700", RuleWidth = "800";
+  std::string Edit4, Edit5;     // title, page title
+  bool CheckBox1 = false, CheckBox2 = false, CheckBox3 = false, CheckBox4 = true, CheckBox5 = true,
+       CheckBox6 = false, CheckBox7 = false, CheckBox8 = true, CheckBox9 = false, CheckBox10 = false,
+       CheckBox11 = false, CheckBox12 = false, CheckBox13 = false, CheckBox14 = true;
+  std::string SavedLineColor1, SavedLineColor2;  // copies of mclo / mclt for the colour check boxes
+  std::string HtmButton8Caption = "明";
+  std::string RightHtmlFileName, LeftHtmlFileName;
+  int HitCount = 0;             // shared hit counter of the colouring commands
+
+  // ---- launcher ------------------------------------------------------------
+  std::string Expas, Expas2;
+  std::string ShineSpeedButton23Hint = "EXE Run1", ShineSpeedButton24Hint = "EXE Run2";
+
+  // ---- clock and banner colours ----------------------------------------------
+  TColor ClockColor = 0, ClockFontColor = 0;     // ClockLabel2
+  TColor BannerColor = 0, BannerFontColor = 0;   // MsgSCR1
+  unsigned BannerInterval = 0;                   // 0: not scrolling
+
+  // ---- settings hooks --------------------------------------------------------
+  // Restores every stored setting (FormCreate) / writes them (FormCloseQuery).
+  std::function<void(TMainForm1&)> RestoreSettings;
+  std::function<void(TMainForm1&)> SaveSettings;
+
+  // ---- start-up and window messages ------------------------------------------
+  void FormCreate();
+  void FormShow();
+  // Returns whether the window may close.
+  bool FormCloseQuery();
+  // After the default processing of WM_SYSCOMMAND.
+  void WMSysCommand(unsigned code) noexcept;
+  // Minimum tracking size (WM_GETMINMAXINFO).
+  static SizeLimit MinTrackSize() noexcept { return {780, 270}; }
+  void ApplicationHint(const std::string& text);
+  void FormResize();            // after Bounds changed
+  void Splitter1Moved();        // after LeftPaneWidth was set from the drag
+  void GetColRow();             // caret position of the right pane -> panel 3
+  void SetIMEcolor();
+  // Splash input.
+  void SplashClick();
+
+  // ---- commands ----------------------------------------------------------------
+  bool Enabled(Command c) const noexcept;
+  void Execute(Command c);
+
+  // Documents.
+  static bool IsOpenableTextName(const std::string& name);
+  void MyTextFileOpen();
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void LastFile1Click();
+  void Exit1Click();
+  void DropDst1FileDrop(const std::vector<std::string>& names);
+  void ShineSpeedButton12Click();
+  void ShineSpeedButton5Click();
+  void ShineSpeedButton13Click();
+  void ShineSpeedButton22Click();
+  void DropDst2FileDrop(const std::vector<std::string>& names);
+  void HtmButton11Click();
+  void idou2Click();
+
+  // Layout and display.
+  void ShineSpeedButton2Click();
+  void VHClick();
+  void HHVClick();
+  void WordWrapClick();
+  void WordWrapHClick();
+  void Font1Click();
+  void ShineSpeedButton4Click();
+  void N7Click();
+  void ShineSpeedButton8Click();
+  void N8Click();
+  void N9Click();
+  void ShineSpeedButton28Click();
+  void ShineSpeedButton37Click();
+  void ActiveImage1Click();
+  void ActiveImage2Click();
+  void ActiveImage3Click();
+  void ActiveImage4Click();
+  void ActiveImage5Click();
+  void ActiveImage6Click();
+  void ActiveImage7Click();
+  void ActiveImage8Click();
+  void ToolbarYokoCheck();
+  void ToolbarTateCheck();
+
+  // Path shortening with the status bar font.
+  std::string ShortenForPanel(const std::string& path, int panel) const;
+
+  TForm3* Splash() const noexcept { return form3_.get(); }
+
+ private:
+  // Reads path into pane; false (and the error reported) when it cannot be
+  // read or is too large. The pane and file names are untouched on failure.
+  bool LoadPane(PaneId pane, const std::string& path);
+  // Writes the pane; false (and the error reported) on failure.
+  bool SavePane(PaneId pane, const std::string& path);
+  void ReportFileError(const std::string& text);
+  bool AskDiscard();
+  void SetCaptionText(const std::string& text);
+  void SetPanel(int index, const std::string& text);
+  void SyncChecks();
+  void ShowSplash();
+  void ApplyDesignProperties();
+
+  IDialogs& dialogs_;
+  IShell& shell_;
+  IFileSystem& fs_;
+  IClock& clock_;
+  TimerFactory timers_;
+  IMainWindowHost& host_;
+  std::unique_ptr<TForm3> form3_;
+};
+
+}  // namespace hanaroku

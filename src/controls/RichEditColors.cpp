@@ -1,0 +1,85 @@
+#include "controls/RichEditColors.h"
+
+#include <algorithm>
+
+namespace hanaroku {
+
+void ColorRuns::Reset(std::size_t length) noexcept {
+  runs_.clear();
+  length_ = length;
+}
+
+std::size_t ColorRuns::RunIndex(std::size_t pos) const noexcept {
+  auto it = std::upper_bound(runs_.begin(), runs_.end(), pos,
+                             [](std::size_t p, const Run& r) { return p < r.start; });
+  return it == runs_.begin() ? 0 : static_cast<std::size_t>(it - runs_.begin()) - 1;
+}
+
+TColor ColorRuns::At(std::size_t pos) const noexcept {
+  if (runs_.empty() || pos >= length_) return kDefault;
+  return runs_[RunIndex(pos)].color;
+}
+
+std::size_t ColorRuns::SplitAt(std::size_t pos) {
+  if (pos >= length_) return runs_.size();
+  std::size_t i = RunIndex(pos);
+  if (runs_[i].start == pos) return i;
+  runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(i + 1), Run{pos, runs_[i].color});
+  return i + 1;
+}
+
+void ColorRuns::Tidy(std::size_t from, std::size_t to) noexcept {
+  if (runs_.empty()) return;
+  from = from == 0 ? 1 : from;
+  to = std::min(to, runs_.size() - 1);
+  for (std::size_t i = to; i >= from && i < runs_.size(); --i) {
+    if (runs_[i].color == runs_[i - 1].color) runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
+    if (i == from) break;
+  }
+  if (runs_.size() == 1 && runs_[0].color == kDefault) runs_.clear();
+}
+
+void ColorRuns::Set(std::size_t from, std::size_t to, TColor color) {
+  to = std::min(to, length_);
+  if (from >= to) return;
+  if (runs_.empty()) {
+    if (color == kDefault) return;
+    runs_.push_back(Run{0, kDefault});
+  }
+  std::size_t a = SplitAt(from);
+  std::size_t b = SplitAt(to);
+  runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(a + 1), runs_.begin() + static_cast<std::ptrdiff_t>(b));
+  runs_[a].color = color;
+  Tidy(a, a + 1);
+}
+
+void ColorRuns::Replace(std::size_t pos, std::size_t removed, std::size_t inserted, TColor color) {
+  pos = std::min(pos, length_);
+  removed = std::min(removed, length_ - pos);
+  if (runs_.empty()) {
+    if (color == kDefault || inserted == 0) {
+      length_ = length_ - removed + inserted;
+      return;
+    }
+    if (length_ > removed) runs_.push_back(Run{0, kDefault});
+  }
+  std::size_t at = runs_.size();
+  if (removed > 0 && !runs_.empty()) {
+    std::size_t a = SplitAt(pos);
+    std::size_t b = SplitAt(pos + removed);
+    runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(a), runs_.begin() + static_cast<std::ptrdiff_t>(b));
+    for (std::size_t i = a; i < runs_.size(); ++i) runs_[i].start -= removed;
+    at = a;
+  }
+  length_ -= removed;
+  if (inserted > 0) {
+    std::size_t b = runs_.empty() ? 0 : SplitAt(pos);
+    for (std::size_t i = b; i < runs_.size(); ++i) runs_[i].start += inserted;
+    runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(b), Run{pos, color});
+    length_ += inserted;
+    at = b;
+  }
+  if (!runs_.empty()) Tidy(at == 0 ? 0 : at - 1, at + 1);
+}
+
+}  // namespace hanaroku

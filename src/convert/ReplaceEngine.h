@@ -1,0 +1,117 @@
+#pragma once
+// The replace-all engine behind DoReplaceAll2, on plain Shift-JIS strings.
+//
+// Meaning: repeat { choose the replacement; find the first occurrence of the
+// search text in the whole current text; stop when there is none; replace it }.
+// Text produced by a replacement is searched again, so a replacement that
+// forms a new occurrence with its neighbours is replaced in turn. Only whole
+// characters are matched: an occurrence starts on a character boundary of the
+// current text and ends on one.
+//
+// Character boundaries follow the pane: a lead byte (0x81-0x9F, 0xE0-0xFC)
+// and the byte after it form one character, except that a line-break byte
+// (CR or LF) is never a trail byte, and a lead byte at the very end stands
+// alone.
+//
+// The engine computes that result in one left-to-right pass instead of
+// rereading the text after each replacement; see ReplaceEngine.cpp for why
+// the two agree.
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hanaroku {
+
+// Length of the character at pos (1 or 2) by the pane's rule; pos < s.size().
+std::size_t WholeCharLen(std::string_view s, std::size_t pos) noexcept;
+
+// First whole-character occurrence of `what` in `text` starting at or after
+// `from`; npos when none (always npos for an empty `what`).
+std::size_t FindWholeChars(std::string_view text, std::string_view what, std::size_t from = 0) noexcept;
+
+// Supplies the replacement of each pass. Next is called once per pass before
+// the search, the last (unsuccessful) pass included; the view returned stays
+// valid until the next call.
+class IReplacementSource {
+ public:
+  virtual ~IReplacementSource() = default;
+  virtual std::string_view Next() = 0;
+};
+
+// The same replacement in every pass.
+class FixedReplacement final : public IReplacementSource {
+ public:
+  explicit FixedReplacement(std::string_view r) noexcept : r_(r) {}
+  std::string_view Next() override { return r_; }
+
+ private:
+  std::string_view r_;
+};
+
+// One replaced span: bytes [oldStart, oldStart + oldLength) of the original
+// text became newLength bytes of the new text. Spans come in text order and
+// do not overlap; the new text between them is the old text unchanged.
+struct ReplacedSpan {
+  std::size_t oldStart = 0;
+  std::size_t oldLength = 0;
+  std::size_t newLength = 0;
+  bool operator==(const ReplacedSpan&) const = default;
+};
+
+struct ReplaceAllResult {
+  std::size_t count = 0;             // replacements made
+  std::string text;                  // the new text; empty when count == 0
+  std::size_t caret = 0;             // just after the last replacement (count > 0)
+  std::vector<ReplacedSpan> spans;   // what changed, in original positions
+};
+
+// Runs the replace-all on `text`. A replacement that itself holds the search
+// text would make the loop endless; after such a replacement the search goes
+// on after the inserted text instead. Throws std::length_error when the text
+// would grow beyond maxLength (nothing is returned then).
+ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view search,
+                                      IReplacementSource& source,
+                                      std::size_t maxLength = std::numeric_limits<std::size_t>::max());
+
+// The generator of the man'yōgana draws: a 32-bit linear congruential
+// generator seeded from the UTC time of day in milliseconds.
+class ManRandom {
+ public:
+  explicit ManRandom(std::uint32_t seed = 0) noexcept : seed_(seed) {}
+  static std::uint32_t SeedFromTimeOfDay(int hour, int minute, int second, int millisecond) noexcept {
+    return static_cast<std::uint32_t>(((hour * 60 + minute) * 60 + second) * 1000 + millisecond);
+  }
+  // Advances the seed and returns an index in [0, n): the high 32 bits of
+  // seed * n.
+  std::uint32_t Next(std::uint32_t n) noexcept {
+    seed_ = seed_ * 134775813u + 1u;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * n) >> 32);
+  }
+  std::uint32_t Seed() const noexcept { return seed_; }
+
+ private:
+  std::uint32_t seed_;
+};
+
+// Draws one of `candidates` (the first n of them) in every pass.
+class DrawnReplacement final : public IReplacementSource {
+ public:
+  DrawnReplacement(const std::string* candidates, std::uint32_t n, std::uint32_t seed) noexcept
+      : candidates_(candidates), n_(n), random_(seed) {}
+  std::string_view Next() override {
+    ++draws_;
+    return candidates_[random_.Next(n_)];
+  }
+  std::size_t Draws() const noexcept { return draws_; }
+
+ private:
+  const std::string* candidates_;
+  std::uint32_t n_;
+  ManRandom random_;
+  std::size_t draws_ = 0;
+};
+
+}  // namespace hanaroku

@@ -1,0 +1,104 @@
+#include "platform/win32/GdiMeasurer.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/Encoding.h"
+
+namespace hanaroku::win32 {
+
+namespace {
+
+constexpr std::size_t kCacheSize = 256 + 65536;
+
+std::size_t CacheIndex(std::string_view c) noexcept {
+  auto b0 = static_cast<unsigned char>(c[0]);
+  if (c.size() < 2) return b0;
+  auto b1 = static_cast<unsigned char>(c[1]);
+  return 256 + ((static_cast<std::size_t>(b0) << 8) | b1);
+}
+
+}  // namespace
+
+GdiMeasurer::GdiMeasurer() : dc_(nullptr), cache_(kCacheSize, -1) {
+  SetFont(FontSpec{}, false);
+}
+
+GdiMeasurer::~GdiMeasurer() {
+  if (dc_) ::SelectObject(dc_.Get(), ::GetStockObject(SYSTEM_FONT));
+}
+
+bool GdiMeasurer::SetFont(const FontSpec& spec, bool vertical) {
+  // The colour does not change any measure.
+  FontSpec shape = spec;
+  shape.color = 0;
+  FontSpec current = spec_;
+  current.color = 0;
+  if (made_ && shape == current && vertical == vertical_) {
+    spec_ = spec;
+    return false;
+  }
+  FontPtr plain = MakePaneFont(spec, false);
+  FontPtr vert = MakePaneFont(spec, true);
+  spec_ = spec;
+  vertical_ = vertical;
+  // A font cannot be deleted while it is selected.
+  if (dc_) ::SelectObject(dc_.Get(), ::GetStockObject(SYSTEM_FONT));
+  if (plain) plainFont_ = std::move(plain);
+  if (vert) verticalFont_ = std::move(vert);
+  made_ = true;
+  std::fill(cache_.begin(), cache_.end(), -1);
+
+  metrics_ = TEXTMETRICW{};
+  if (dc_) {
+    SelectDrawFont();
+    ::GetTextMetricsW(dc_.Get(), &metrics_);
+  }
+  if (metrics_.tmHeight <= 0) metrics_.tmHeight = std::max(1, std::abs(spec.height));
+  int h = static_cast<int>(metrics_.tmHeight);
+  pitch_ = h + std::max(2, h / 8);
+  spaceAdvance_ = std::max(1, Measure(" "));
+  return true;
+}
+
+void GdiMeasurer::SelectDrawFont() const noexcept {
+  if (HFONT f = DrawFont()) ::SelectObject(dc_.Get(), f);
+}
+
+int GdiMeasurer::Measure(std::string_view c) const {
+  if (!dc_ || c.empty()) return std::max<int>(1, metrics_.tmAveCharWidth);
+  std::u16string w = enc::SjisToUtf16(c);
+  if (w.empty()) return std::max<int>(1, metrics_.tmAveCharWidth);
+  SIZE size{};
+  if (!::GetTextExtentPoint32W(dc_.Get(), reinterpret_cast<const wchar_t*>(w.data()), static_cast<int>(w.size()),
+                               &size) ||
+      size.cx <= 0) {
+    // Something the font cannot measure: half or a whole cell.
+    return c.size() >= 2 ? std::max<int>(1, metrics_.tmHeight) : std::max<int>(1, metrics_.tmHeight / 2);
+  }
+  return size.cx;
+}
+
+int GdiMeasurer::CharAdvance(std::string_view c) const {
+  if (c.empty()) return 0;
+  if (c.size() > 2) c = c.substr(0, 2);
+  auto b0 = static_cast<unsigned char>(c[0]);
+  // Control characters (tab) take the room of a space; they draw nothing.
+  if (c.size() == 1 && b0 < 0x20) return spaceAdvance_;
+  int& slot = cache_[CacheIndex(c)];
+  if (slot < 0) slot = Measure(c);
+  return slot;
+}
+
+int GdiMeasurer::TextWidth(std::string_view utf8) const {
+  if (utf8.empty() || !dc_) return 0;
+  std::u16string w = enc::Utf8ToUtf16(utf8);
+  HGDIOBJ old = plainFont_ ? ::SelectObject(dc_.Get(), plainFont_.get()) : nullptr;
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc_.Get(), reinterpret_cast<const wchar_t*>(w.data()), static_cast<int>(w.size()), &size);
+  if (old) ::SelectObject(dc_.Get(), old);
+  SelectDrawFont();
+  return static_cast<int>(size.cx);
+}
+
+}  // namespace hanaroku::win32

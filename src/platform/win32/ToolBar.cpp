@@ -1,0 +1,386 @@
+#include "platform/win32/ToolBar.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "platform/win32/Gdi.h"
+#include "platform/win32/Win32Ports.h"
+
+namespace hanaroku::win32 {
+namespace {
+
+constexpr wchar_t kStripClass[] = L"HanarokuToolStrip";
+constexpr int kButtonHeight = 23;
+
+// The application's hint window: AppHintN1's colours and font.
+constexpr COLORREF kHintBack = 0xE9F5F4;
+constexpr COLORREF kHintText = 0xB3734D;
+constexpr int kHintPause = 500, kHintHidePause = 2500;
+
+void RegisterStripClass(WNDPROC proc) {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = kStripClass;
+  ::RegisterClassExW(&wc);
+  done = true;
+}
+
+StripItemKind KindOf(const ToolButtonDef& def) noexcept {
+  switch (def.kind) {
+    case ToolItemKind::Grip: return StripItemKind::Grip;
+    case ToolItemKind::Clock: return StripItemKind::Clock;
+    case ToolItemKind::Banner: return StripItemKind::Banner;
+    case ToolItemKind::Button: break;
+  }
+  return def.caption.empty() ? StripItemKind::PictureButton : StripItemKind::Button;
+}
+
+}  // namespace
+
+std::wstring PictureGlyph(Command c) {
+  switch (c) {
+    case Command::New1Click: return L"新";
+    case Command::Open1Click: return L"開";
+    case Command::Save1Click: return L"保";
+    case Command::SaveAs1Click: return L"名";
+    case Command::Print1Click: return L"印";
+    case Command::Undo1Click: return L"戻";
+    case Command::Redo1Click: return L"進";
+    case Command::Cut1Click: return L"切";
+    case Command::Copy1Click: return L"写";
+    case Command::Paste1Click: return L"貼";
+    case Command::SelectAllClick: return L"全";
+    case Command::Find1Click: return L"検";
+    case Command::FindNextButtonClick: return L"次";
+    case Command::FindBack1Click: return L"前";
+    case Command::Replace1Click: return L"換";
+    case Command::HidukeClick: return L"日";
+    case Command::Font1Click: return L"字";
+    case Command::N7Click: return L"背";
+    case Command::WordWrapClick: return L"折";
+    case Command::VHClick: return L"V";
+    default: return L"・";
+  }
+}
+
+std::vector<StripItem> ItemsFromTable(std::span<const ToolButtonDef> table) {
+  std::vector<StripItem> items;
+  items.reserve(table.size());
+  for (const ToolButtonDef& def : table) {
+    StripItem item;
+    item.kind = KindOf(def);
+    item.name = std::string(def.name);
+    item.caption = item.kind == StripItemKind::PictureButton ? PictureGlyph(def.command) : Widen(def.caption);
+    item.hint = std::string(def.hint);
+    item.command = def.command;
+    item.width = def.width > 0 ? def.width : 23;
+    if (item.kind == StripItemKind::Grip) item.width = 9;
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+int LayoutStrip(std::vector<StripItem>& items, int height) noexcept {
+  int x = 0;
+  int buttonHeight = height < kButtonHeight + 2 ? height - 2 : kButtonHeight;
+  if (buttonHeight < 1) buttonHeight = height;
+  int top = (height - buttonHeight) / 2;
+  for (StripItem& item : items) {
+    if (!item.visible) {
+      item.rect = RECT{0, 0, 0, 0};
+      continue;
+    }
+    bool full = item.kind == StripItemKind::Grip || item.kind == StripItemKind::Tab;
+    item.rect = full ? RECT{x, 0, x + item.width, height} : RECT{x, top, x + item.width, top + buttonHeight};
+    x += item.width;
+    if (item.kind == StripItemKind::Grip) x += 2;  // a little air after the grip
+  }
+  return x;
+}
+
+int HitTestStrip(const std::vector<StripItem>& items, int x, int y) noexcept {
+  POINT p{x, y};
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].visible && ::PtInRect(&items[i].rect, p)) return static_cast<int>(i);
+  return -1;
+}
+
+ToolStrip::~ToolStrip() {
+  if (wnd_) {
+    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
+    ::DestroyWindow(wnd_);
+  }
+}
+
+void ToolStrip::Create(HWND parent, int id, int height, std::vector<StripItem> items, Callbacks callbacks) {
+  RegisterStripClass(&ToolStrip::Proc);
+  height_ = height;
+  items_ = std::move(items);
+  callbacks_ = std::move(callbacks);
+  font_ = MakeFont(L"ＭＳ Ｐゴシック", -12);
+  glyphFont_ = MakeFont(L"ＭＳ Ｐゴシック", -11, SHIFTJIS_CHARSET, FW_BOLD);
+  wnd_ = ::CreateWindowExW(0, kStripClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 100, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), this);
+  if (!wnd_) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, wnd_, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
+  if (tooltip_) {
+    static FontPtr hintFont = MakeFont(L"ＭＳ Ｐゴシック", -15);
+    ::SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(hintFont.get()), FALSE);
+    ::SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, kHintBack, 0);
+    ::SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, kHintText, 0);
+    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
+    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
+    ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+  }
+  Relayout();
+}
+
+void ToolStrip::SetItemVisible(Command c, bool visible) {
+  bool changed = false;
+  for (StripItem& item : items_)
+    if (item.command == c && item.visible != visible) {
+      item.visible = visible;
+      changed = true;
+    }
+  if (changed) Relayout();
+}
+
+bool ToolStrip::AnyItemVisible() const noexcept {
+  for (const StripItem& item : items_)
+    if (item.visible) return true;
+  return false;
+}
+
+void ToolStrip::SetClockColors(TColor background, TColor text) {
+  clockBack_ = background;
+  clockText_ = text;
+  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
+}
+
+void ToolStrip::SetBannerColors(TColor background, TColor text) {
+  bannerBack_ = background;
+  bannerText_ = text;
+  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
+}
+
+void ToolStrip::Refresh() {
+  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
+}
+
+bool ToolStrip::ItemEnabled(const StripItem& item) const {
+  if (item.command == Command::None) return false;
+  return !callbacks_.enabled || callbacks_.enabled(item.command);
+}
+
+void ToolStrip::Relayout() {
+  LayoutStrip(items_, height_);
+  hot_ = pressed_ = -1;
+  UpdateTooltips();
+  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
+}
+
+void ToolStrip::UpdateTooltips() {
+  if (!tooltip_) return;
+  // One tool per item, re-made after every layout.
+  int count = static_cast<int>(::SendMessageW(tooltip_, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = count - 1; i >= 0; --i) {
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    if (::SendMessageW(tooltip_, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&ti)))
+      ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const StripItem& item = items_[i];
+    if (!item.visible || item.hint.empty()) continue;
+    std::wstring text = Widen(item.hint);
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_SUBCLASS;
+    ti.hwnd = wnd_;
+    ti.uId = i + 1;
+    ti.rect = item.rect;
+    ti.lpszText = text.data();
+    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+LRESULT CALLBACK ToolStrip::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+    ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    static_cast<ToolStrip*>(cs->lpCreateParams)->wnd_ = wnd;
+  }
+  auto* self = reinterpret_cast<ToolStrip*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(wnd, msg, wp, lp);
+  try {
+    return self->Handle(msg, wp, lp);
+  } catch (...) {
+    ReportCurrentException(::GetAncestor(wnd, GA_ROOT));
+    return 0;
+  }
+}
+
+LRESULT ToolStrip::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return 0;
+    case WM_MOUSELEAVE:
+      OnMouseLeave();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnLButtonDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return 0;
+    case WM_LBUTTONUP:
+      OnLButtonUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (pressed_ >= 0) {
+        pressed_ = -1;
+        ::InvalidateRect(wnd_, nullptr, FALSE);
+      }
+      return 0;
+    case WM_NCDESTROY:
+      wnd_ = nullptr;
+      tooltip_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(wnd_, msg, wp, lp);
+}
+
+void ToolStrip::OnPaint() {
+  PaintDc paint(wnd_);
+  RECT client = ClientRect(wnd_);
+  BackBuffer buffer;
+  HDC target = paint.Get();
+  HDC dc = buffer.Prepare(target, client.right, client.bottom);
+  if (!dc) dc = target;
+  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].visible) DrawItem(dc, items_[i], static_cast<int>(i));
+  if (dc != target) buffer.Present(target, client.right, client.bottom);
+}
+
+void ToolStrip::DrawItem(HDC dc, const StripItem& item, int index) const {
+  RECT r = item.rect;
+  bool enabled = ItemEnabled(item);
+  bool hot = index == hot_ && enabled;
+  bool down = index == pressed_ && hot;
+  DcStateGuard state(dc);
+  ::SetBkMode(dc, TRANSPARENT);
+  switch (item.kind) {
+    case StripItemKind::Grip: {
+      // Two raised ridges, lit under the mouse.
+      if (hot) ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_BTNHILIGHT));
+      RECT ridge{r.left + 2, r.top + 3, r.left + 5, r.bottom - 3};
+      ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
+      ridge.left += 3;
+      ridge.right += 3;
+      ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
+      return;
+    }
+    case StripItemKind::Clock:
+    case StripItemKind::Banner: {
+      bool clock = item.kind == StripItemKind::Clock;
+      BrushPtr back = MakeSolidBrush(clock ? clockBack_ : bannerBack_);
+      ::FillRect(dc, &r, back.get());
+      ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+      return;
+    }
+    case StripItemKind::Tab: {
+      RECT tab{r.left + 1, r.top, r.right - 1, r.bottom};
+      ::FillRect(dc, &tab, ::GetSysColorBrush(hot ? COLOR_BTNHILIGHT : COLOR_BTNFACE));
+      ::DrawEdge(dc, &tab, BDR_RAISEDINNER, BF_LEFT | BF_RIGHT | BF_BOTTOM);
+      static FontPtr tabFont = MakeFont(L"ＭＳ Ｐゴシック", -10);
+      SelectGuard font(dc, tabFont.get());
+      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+      ::DrawTextW(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &tab,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      return;
+    }
+    case StripItemKind::Button:
+    case StripItemKind::PictureButton:
+      break;
+  }
+  // Flat buttons: raised under the mouse, sunken while pressed.
+  if (down)
+    ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+  else if (hot)
+    ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+  RECT text = r;
+  if (down) ::OffsetRect(&text, 1, 1);
+  bool picture = item.kind == StripItemKind::PictureButton;
+  SelectGuard font(dc, picture ? glyphFont_.get() : font_.get());
+  COLORREF color = picture ? RGB(0x2B, 0x4A, 0x8C) : ::GetSysColor(COLOR_BTNTEXT);
+  if (!enabled) {
+    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    RECT shade = text;
+    ::OffsetRect(&shade, 1, 1);
+    ::DrawTextW(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &shade,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    color = ::GetSysColor(COLOR_GRAYTEXT);
+  }
+  ::SetTextColor(dc, color);
+  ::DrawTextW(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void ToolStrip::SetHot(int index) {
+  if (index == hot_) return;
+  hot_ = index;
+  ::InvalidateRect(wnd_, nullptr, FALSE);
+  if (callbacks_.hint) callbacks_.hint(index >= 0 ? items_[index].hint : std::string());
+}
+
+void ToolStrip::OnMouseMove(int x, int y) {
+  if (!tracking_) {
+    TRACKMOUSEEVENT tme{};
+    tme.cbSize = sizeof tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = wnd_;
+    tracking_ = ::TrackMouseEvent(&tme) != 0;
+  }
+  SetHot(HitTestStrip(items_, x, y));
+}
+
+void ToolStrip::OnMouseLeave() {
+  tracking_ = false;
+  if (pressed_ < 0) SetHot(-1);
+}
+
+void ToolStrip::OnLButtonDown(int x, int y) {
+  int i = HitTestStrip(items_, x, y);
+  if (i < 0 || !ItemEnabled(items_[i])) return;
+  pressed_ = i;
+  hot_ = i;
+  ::SetCapture(wnd_);
+  ::InvalidateRect(wnd_, nullptr, FALSE);
+}
+
+void ToolStrip::OnLButtonUp(int x, int y) {
+  int pressed = pressed_;
+  pressed_ = -1;
+  if (::GetCapture() == wnd_) ::ReleaseCapture();
+  ::InvalidateRect(wnd_, nullptr, FALSE);
+  if (pressed < 0 || HitTestStrip(items_, x, y) != pressed) return;
+  Command c = items_[pressed].command;
+  if (callbacks_.execute && ItemEnabled(items_[pressed])) callbacks_.execute(c);
+}
+
+}  // namespace hanaroku::win32

@@ -1,0 +1,337 @@
+#include "app/MainForm1.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "app/ProgramEntry.h"
+#include "app/Splash.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Timer.h"
+
+namespace hanaroku {
+namespace {
+
+struct FakeDialogs final : IDialogs {
+  std::vector<std::string> messages;
+  std::deque<MsgResult> answers;
+  std::deque<std::string> openPaths, savePaths;  // empty string: cancel
+  std::vector<FileDialogSpec> specs;
+  MsgResult MessageBox(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
+    messages.push_back(text);
+    if (answers.empty()) return MsgResult::Ok;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  bool Pick(std::deque<std::string>& q, const FileDialogSpec& spec, std::string& path) {
+    specs.push_back(spec);
+    if (q.empty() || q.front().empty()) {
+      if (!q.empty()) q.pop_front();
+      return false;
+    }
+    path = q.front();
+    q.pop_front();
+    return true;
+  }
+  bool OpenFile(const FileDialogSpec& s, std::string& p) override { return Pick(openPaths, s, p); }
+  bool SaveFile(const FileDialogSpec& s, std::string& p) override { return Pick(savePaths, s, p); }
+  bool ChooseFont(FontSpec&, bool) override { return false; }
+  bool ChooseColor(TColor&) override { return false; }
+  void Beep() override {}
+};
+
+struct FakeShell final : IShell {
+  std::map<std::string, std::string> links;
+  ShortcutTarget ResolveShortcut(const std::string& p) override {
+    auto it = links.find(p);
+    return {it == links.end() ? "" : it->second, "", ""};
+  }
+  bool ShellOpen(const std::string&) override { return true; }
+  bool StartProcess(const std::string&, const std::string&) override { return true; }
+};
+
+struct MemoryFs final : IFileSystem {
+  std::map<std::string, std::string> files;
+  std::map<std::string, long long> fakeSizes;
+  bool failWrites = false;
+  std::string ReadFile(const std::string& p) override {
+    auto it = files.find(p);
+    if (it == files.end()) throw FileError(p + "\nNo such file or directory");
+    return it->second;
+  }
+  void WriteFileAtomic(const std::string& p, const std::string& b) override {
+    if (failWrites) throw FileError(p + "\nPermission denied");
+    files[p] = b;
+  }
+  bool FileExists(const std::string& p) override { return files.count(p) != 0; }
+  long long FileSize(const std::string& p) override {
+    if (fakeSizes.count(p)) return fakeSizes[p];
+    auto it = files.find(p);
+    return it == files.end() ? -1 : static_cast<long long>(it->second.size());
+  }
+};
+
+struct FakeTimer final : ITimer {
+  unsigned interval = 0;
+  std::function<void()> tick;
+  void SetInterval(unsigned ms) override { interval = ms; }
+  unsigned Interval() const override { return interval; }
+  void SetCallback(std::function<void()> t) override { tick = std::move(t); }
+};
+
+struct FakeClock final : IClock {
+  TimeOfDay UtcNow() const override { return {}; }
+  TimeOfDay LocalNow() const override { return {}; }
+  std::uint32_t TickMs() const override { return 0; }
+};
+
+struct FakeHost final : IMainWindowHost {
+  std::string caption;
+  int splashShown = 0, splashClosed = 0, maximized = 0, closes = 0;
+  SplashView splash;
+  FixedMeasurer measurer{8};
+  void SetCaption(const std::string& c) override { caption = c; }
+  void ShowSplash(const SplashView& v) override {
+    ++splashShown;
+    splash = v;
+  }
+  void CloseSplash() override { ++splashClosed; }
+  void Maximize() override { ++maximized; }
+  void CloseWindow() override { ++closes; }
+  void Repaint() override {}
+  void FocusPane(PaneId) override {}
+  void LayoutChanged() override {}
+  void StatusPanelChanged(int) override {}
+  void MenuChecksChanged() override {}
+  void SetHourglass(bool) override {}
+  const ITextMeasurer& StatusBarMeasurer() override { return measurer; }
+};
+
+class MainForm : public ::testing::Test {
+ protected:
+  FakeDialogs dialogs;
+  FakeShell shell;
+  MemoryFs fs;
+  FakeClock clock;
+  FakeHost host;
+  FakeTimer* lastTimer = nullptr;
+  TMainForm1 form{dialogs, shell, fs, clock,
+                  [this] {
+                    auto t = std::make_unique<FakeTimer>();
+                    lastTimer = t.get();
+                    return t;
+                  },
+                  host};
+  void SetUp() override {
+    form.ProgramFile = "C:\\prog\\hanaroku.exe";
+    form.FormCreate();
+  }
+};
+
+TEST_F(MainForm, StartsUntitledWithDefaults) {
+  EXPECT_EQ(host.caption, "Hanaroku");
+  EXPECT_EQ(form.ExeDir, "C:\\prog\\");
+  EXPECT_EQ(form.SettingsFileName, "C:\\prog\\hanaroku.ini");
+  EXPECT_FALSE(form.LeftPaneVisible);
+  EXPECT_EQ(form.Bounds, (WindowBounds{20, 20, 780, 550}));
+  form.FormShow();
+  EXPECT_EQ(form.LeftPaneWidth, 129);
+  EXPECT_EQ(host.maximized, 0);
+}
+
+TEST_F(MainForm, FormShowWidthRulesAndMaximise) {
+  form.SavedLeftWidth = 10;
+  form.FormShow();
+  EXPECT_EQ(form.LeftPaneWidth, 50);
+  form.SavedLeftWidth = 760;
+  form.FormShow();
+  EXPECT_EQ(form.LeftPaneWidth, 630);
+  form.WMSysCommand(0xF032);
+  EXPECT_TRUE(form.WasMaximized);
+  form.WMSysCommand(0xF060);
+  EXPECT_TRUE(form.WasMaximized);
+  form.WMSysCommand(0xF122);
+  EXPECT_FALSE(form.WasMaximized);
+  EXPECT_EQ(TMainForm1::MinTrackSize().width, 780);
+  EXPECT_EQ(TMainForm1::MinTrackSize().height, 270);
+}
+
+TEST_F(MainForm, CommandLineRuleAndShortcutWithSplash) {
+  fs.files["C:\\d\\a.TXT"] = "abc";
+  fs.files["C:\\d\\b.Txt"] = "x";
+  EXPECT_FALSE(OpenCommandLineFile(form, {"C:\\d\\b.Txt"}));
+  EXPECT_FALSE(OpenCommandLineFile(form, {"C:\\d\\b.HTM"}));
+  EXPECT_EQ(host.caption, "Hanaroku");
+  EXPECT_TRUE(OpenCommandLineFile(form, {"C:\\d\\a.TXT", "C:\\d\\b.Txt"}));
+  EXPECT_EQ(form.RichEditNx1.Text(), "abc");
+  EXPECT_EQ(host.caption, "C:\\d\\a.TXT");
+  ASSERT_EQ(host.splashShown, 1);
+  EXPECT_EQ(host.splash.bounds, (WindowBounds{20, 57, 780, 513}));
+  EXPECT_EQ(host.splash.labelLeft, 390 - 116);
+  EXPECT_EQ(host.splash.labelTop, 256 - 41);
+  ASSERT_NE(lastTimer, nullptr);
+  EXPECT_EQ(lastTimer->interval, 300u);
+  lastTimer->tick();
+  EXPECT_EQ(host.splashClosed, 1);
+  EXPECT_FALSE(form.ShowSplashOnOpen);
+
+  fs.files["C:\\t\\poem.txt"] = "poem";
+  shell.links["C:\\s\\poem.lnk"] = "C:\\t\\poem.txt";
+  form.DropDst1FileDrop({"C:\\s\\poem.lnk", "C:\\d\\a.TXT"});
+  EXPECT_EQ(form.RichEditNx1.Text(), "poem");
+  EXPECT_EQ(host.caption, "C:\\t\\poem.txt");
+  EXPECT_EQ(host.splashShown, 1);  // only at start-up
+}
+
+TEST_F(MainForm, NewAlwaysAsksAndSaveOnUntitledIsSaveAs) {
+  dialogs.answers = {MsgResult::No};
+  form.New1Click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], "現在の内容を廃棄します。よろしいですか。");
+  EXPECT_EQ(host.caption, "Hanaroku");
+  dialogs.answers = {MsgResult::Yes};
+  form.New1Click();
+  EXPECT_EQ(host.caption, "新規");
+
+  form.RichEditNx1.SetText("text");
+  form.RichEditNx1.SetModified(true);
+  dialogs.savePaths = {""};
+  form.Save1Click();
+  EXPECT_TRUE(form.RichEditNx1.Modified());
+  ASSERT_FALSE(dialogs.specs.empty());
+  EXPECT_EQ(dialogs.specs.back().filter, "Text(*.txt)|*.txt|All(*.*)|*.*");
+  EXPECT_EQ(dialogs.specs.back().defaultExt, "txt");
+  dialogs.savePaths = {"C:\\o\\out.txt"};
+  form.Save1Click();
+  EXPECT_FALSE(form.RichEditNx1.Modified());
+  EXPECT_EQ(fs.files["C:\\o\\out.txt"], "text");
+  EXPECT_EQ(form.RightFileName, "C:\\o\\out.txt");
+  EXPECT_EQ(host.caption, "C:\\o\\out.txt");
+}
+
+TEST_F(MainForm, ExitWithBothModifiedSavesOnlyRightThenCloseQueryAsks) {
+  form.RightFileName = "C:\\r.txt";
+  form.LeftFileName = "C:\\l.txt";
+  form.RichEditNx1.SetText("R");
+  form.RichEditNx1.SetModified(true);
+  form.RichEditNx2.SetText("L");
+  form.RichEditNx2.SetModified(true);
+  dialogs.answers = {MsgResult::Yes};
+  form.Exit1Click();
+  EXPECT_EQ(dialogs.messages.back(), "ファイルが保存されていません。保存しますか。");
+  EXPECT_EQ(fs.files.count("C:\\r.txt"), 1u);
+  EXPECT_EQ(fs.files.count("C:\\l.txt"), 0u);
+  EXPECT_EQ(host.closes, 1);
+  int saved = 0;
+  form.SaveSettings = [&](TMainForm1&) { ++saved; };
+  dialogs.answers = {MsgResult::No};
+  EXPECT_FALSE(form.FormCloseQuery());
+  EXPECT_EQ(form.RichEditNx2.Text(), "L");
+  EXPECT_EQ(saved, 0);
+  form.SaveSettings = [](TMainForm1&) { throw FileError("read-only"); };
+  dialogs.answers = {MsgResult::Yes};
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_EQ(form.RichEditNx2.Text(), "");
+}
+
+TEST_F(MainForm, FailedReadAndWriteKeepTextAndNameAndReport) {
+  fs.files["C:\\a.txt"] = "old";
+  dialogs.openPaths = {"C:\\a.txt"};
+  form.Open1Click();
+  ASSERT_EQ(form.RightFileName, "C:\\a.txt");
+  EXPECT_EQ(dialogs.specs.back().filter, "Text(*.txt)|*.txt|HTML|*.HTML;*.HTM");
+  EXPECT_EQ(dialogs.specs.back().fileName, "*.txt");
+  EXPECT_EQ(dialogs.specs.back().initialDir, "C:\\prog\\");
+  form.RichEditNx1.SetModified(true);
+  dialogs.openPaths = {"C:\\missing.txt"};
+  form.Open1Click();
+  EXPECT_EQ(form.RichEditNx1.Text(), "old");
+  EXPECT_EQ(form.RightFileName, "C:\\a.txt");
+  EXPECT_TRUE(form.RichEditNx1.Modified());
+  EXPECT_NE(dialogs.messages.back().find("No such file"), std::string::npos);
+
+  fs.files["C:\\big.txt"] = "x";
+  fs.fakeSizes["C:\\big.txt"] = 200000001;
+  dialogs.openPaths = {"C:\\big.txt"};
+  form.Open1Click();
+  EXPECT_EQ(form.RichEditNx1.Text(), "old");
+  EXPECT_EQ(form.RightFileName, "C:\\a.txt");
+
+  fs.failWrites = true;
+  form.Save1Click();
+  EXPECT_TRUE(form.RichEditNx1.Modified());
+  EXPECT_EQ(fs.files["C:\\a.txt"], "old");
+  EXPECT_NE(dialogs.messages.back().find("Permission denied"), std::string::npos);
+}
+
+TEST_F(MainForm, AllByteValuesRoundTrip) {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes.push_back(static_cast<char>(i));
+  bytes += "\x82";  // a lone lead byte at the end
+  fs.files["C:\\bin.txt"] = bytes;
+  dialogs.openPaths = {"C:\\bin.txt"};
+  form.Open1Click();
+  EXPECT_EQ(form.RichEditNx1.Text(), bytes);
+  form.Save1Click();
+  EXPECT_EQ(fs.files["C:\\bin.txt"], bytes);
+}
+
+TEST_F(MainForm, LeftDropTakesFirstAndShowsShortcutPath) {
+  fs.files["C:\\t\\v.txt"] = "verse";
+  shell.links["C:\\s\\v.lnk"] = "C:\\t\\v.txt";
+  form.DropDst2FileDrop({"C:\\s\\v.lnk", "C:\\t\\other.txt"});
+  EXPECT_EQ(form.RichEditNx2.Text(), "verse");
+  EXPECT_EQ(form.LeftFileName, "C:\\t\\v.txt");
+  EXPECT_EQ(form.StatusBar1.Panels[0].text, "C:\\s\\v.lnk");
+  EXPECT_EQ(host.caption, "Hanaroku");
+  form.DropDst2FileDrop({"C:\\t\\v.HTML"});
+  EXPECT_EQ(form.LeftFileName, "C:\\t\\v.txt");
+  // Left Open does nothing while the pane is hidden.
+  dialogs.openPaths = {"C:\\t\\v.txt"};
+  form.ShineSpeedButton5Click();
+  EXPECT_EQ(dialogs.openPaths.size(), 1u);
+}
+
+TEST_F(MainForm, WholeTextCopyKeepsLeftFontNameAndColour) {
+  TFont rf = form.RichEditNx1.Font();
+  rf.name = "Right Face";
+  rf.height = 30;
+  rf.color = 0x123456;
+  form.RichEditNx1.SetFont(rf);
+  form.RichEditNx1.SetText("right");
+  const TFont before = form.RichEditNx2.Font();
+  form.HtmButton11Click();
+  EXPECT_EQ(form.RichEditNx2.Text(), "right");
+  EXPECT_EQ(form.RichEditNx2.Font().name, before.name);
+  EXPECT_EQ(form.RichEditNx2.Font().color, before.color);
+  EXPECT_EQ(form.RichEditNx2.Font().height, 30);
+  EXPECT_FALSE(form.RichEditNx2.Modified());
+}
+
+TEST_F(MainForm, TogglesAndCaretPosition) {
+  EXPECT_TRUE(form.VH);
+  form.VHClick();
+  EXPECT_FALSE(form.VH);
+  EXPECT_FALSE(form.RichEditNx1.Vertical());
+  form.VHClick();
+  EXPECT_TRUE(form.VH);
+  form.WordWrapClick();
+  EXPECT_EQ(form.WordWrap, form.RichEditNx1.WordWrap());
+  EXPECT_EQ(form.N14, form.WordWrap);
+  form.ShineSpeedButton2Click();
+  EXPECT_TRUE(form.LeftPaneVisible && form.SplitterVisible);
+  form.RichEditNx1.SetText("a\r\nb\r\ncd");
+  form.RichEditNx1.SetSelStart(6);
+  form.GetColRow();
+  EXPECT_EQ(form.StatusBar1.Panels[3].text, "3行0列");
+  form.RichEditNx1.SetSelStart(7);
+  form.GetColRow();
+  EXPECT_EQ(form.StatusBar1.Panels[3].text, "3行1列");
+}
+
+}  // namespace
+}  // namespace hanaroku
