@@ -40,18 +40,15 @@ bool TMainForm1::LoadPane(PaneId which, const std::string& path) {
   TRichEditSx& pane = Pane(which);
   std::string bytes;
   try {
-    const long long size = fs_.FileSize(path);
-    if (size > pane.MaxLength()) {
+    auto tooLarge = [&] {
       ReportFileError(path + "\nファイルが大きすぎるため開けません（上限 " + std::to_string(pane.MaxLength()) +
                       " バイト）。");
       return false;
-    }
+    };
+    // The size is checked before reading and again after, in case the file grew.
+    if (fs_.FileSize(path) > pane.MaxLength()) return tooLarge();
     bytes = fs_.ReadFile(path);
-    if (bytes.size() > static_cast<std::size_t>(pane.MaxLength())) {
-      ReportFileError(path + "\nファイルが大きすぎるため開けません（上限 " + std::to_string(pane.MaxLength()) +
-                      " バイト）。");
-      return false;
-    }
+    if (bytes.size() > static_cast<std::size_t>(pane.MaxLength())) return tooLarge();
   } catch (const FileError& e) {
     ReportFileError(e.what());
     return false;
@@ -79,6 +76,19 @@ bool TMainForm1::SavePane(PaneId which, const std::string& path) {
   }
   Pane(which).SetModified(false);
   return true;
+}
+
+bool TMainForm1::RunFileDialog(FileDialogKind kind, DialogState& dialog, const char* filter,
+                               const char* defaultExt, std::string& path) {
+  FileDialogSpec request;
+  request.filter = filter;
+  request.defaultExt = defaultExt;
+  request.fileName = dialog.fileName;
+  request.initialDir = dialog.initialDir;
+  request.preview = kind == FileDialogKind::Open;
+  const bool ok = kind == FileDialogKind::Open ? dialogs_.OpenFile(request, path) : dialogs_.SaveFile(request, path);
+  if (ok) dialog.fileName = path;
+  return ok;
 }
 
 void TMainForm1::ShowSplash() {
@@ -115,15 +125,9 @@ void TMainForm1::New1Click() {
 }
 
 void TMainForm1::Open1Click() {
-  FileDialogSpec spec;
-  spec.filter = kOpenFilter;
   TextOpenDialog1.fileName = "*.txt";
-  spec.fileName = TextOpenDialog1.fileName;
-  spec.initialDir = TextOpenDialog1.initialDir;
-  spec.preview = true;
   std::string path;
-  if (!dialogs_.OpenFile(spec, path)) return;
-  TextOpenDialog1.fileName = path;
+  if (!RunFileDialog(FileDialogKind::Open, TextOpenDialog1, kOpenFilter, "", path)) return;
   if (!LoadPane(PaneId::Right, path)) return;
   RightFileName = path;
   SetCaptionText(path);
@@ -139,14 +143,8 @@ void TMainForm1::Save1Click() {
 }
 
 void TMainForm1::SaveAs1Click() {
-  FileDialogSpec spec;
-  spec.filter = kSaveFilter;
-  spec.defaultExt = "txt";
-  spec.fileName = SaveDialog1.fileName;
-  spec.initialDir = SaveDialog1.initialDir;
   std::string path;
-  if (!dialogs_.SaveFile(spec, path)) return;
-  SaveDialog1.fileName = path;
+  if (!RunFileDialog(FileDialogKind::Save, SaveDialog1, kSaveFilter, "txt", path)) return;
   if (!SavePane(PaneId::Right, path)) return;
   RightFileName = path;
   SetCaptionText(path);
@@ -188,16 +186,9 @@ void TMainForm1::ShineSpeedButton12Click() {
 
 void TMainForm1::ShineSpeedButton5Click() {
   if (!LeftPaneVisible) return;
-  FileDialogSpec spec;
-  spec.filter = kOpenFilter;
-  spec.defaultExt = "txt";
   TextOpenDialog2.fileName = "*.txt";
-  spec.fileName = TextOpenDialog2.fileName;
-  spec.initialDir = TextOpenDialog2.initialDir;
-  spec.preview = true;
   std::string path;
-  if (!dialogs_.OpenFile(spec, path)) return;
-  TextOpenDialog2.fileName = path;
+  if (!RunFileDialog(FileDialogKind::Open, TextOpenDialog2, kOpenFilter, "txt", path)) return;
   if (!LoadPane(PaneId::Left, path)) return;
   LeftFileName = path;
   SetPanel(0, ShortenForPanel(path, 0));
@@ -213,14 +204,8 @@ void TMainForm1::ShineSpeedButton13Click() {
 }
 
 void TMainForm1::ShineSpeedButton22Click() {
-  FileDialogSpec spec;
-  spec.filter = kSaveFilter;
-  spec.defaultExt = "txt";
-  spec.fileName = SaveDialog2.fileName;
-  spec.initialDir = SaveDialog2.initialDir;
   std::string path;
-  if (!dialogs_.SaveFile(spec, path)) return;
-  SaveDialog2.fileName = path;
+  if (!RunFileDialog(FileDialogKind::Save, SaveDialog2, kSaveFilter, "txt", path)) return;
   if (!SavePane(PaneId::Left, path)) return;
   LeftFileName = path;
   SetPanel(0, ShortenForPanel(path, 0));

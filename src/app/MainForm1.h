@@ -251,6 +251,11 @@ class TMainForm1 {
   // Reads path into pane; false (and the error reported) when it cannot be
   // read or is too large. The pane and file names are untouched on failure.
   bool LoadPane(PaneId pane, const std::string& path);
+  // Runs a file dialog preset from its remembered state; on OK the dialog
+  // remembers the chosen path, which is returned in `path`.
+  enum class FileDialogKind { Open, Save };
+  bool RunFileDialog(FileDialogKind kind, DialogState& dialog, const char* filter, const char* defaultExt,
+                     std::string& path);
   // Writes the pane; false (and the error reported) on failure.
   bool SavePane(PaneId pane, const std::string& path);
   void ReportFileError(const std::string& text);
