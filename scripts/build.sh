@@ -22,8 +22,6 @@ build_native() {
 case "${1:-all}" in
   win32) build_win32 --target hanaroku ;;
   native) build_native ;;
-  # Until the main window links, the full build compiles the Win32 adapter
-  # library; `win32` builds the program itself.
-  all) build_win32 --target hanaroku_win32 && build_native ;;
+  all) build_win32 --target hanaroku --target hanaroku_win32_tests && build_native ;;
   *) echo "usage: $0 [all|win32|native]" >&2; exit 2 ;;
 esac

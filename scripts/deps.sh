@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_pkgs=(cmake make g++ googletest)
-win_pkgs=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont)
+win_pkgs=(locales g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont)
 
 want=("${native_pkgs[@]}")
 [ "${1:-}" = "--native-only" ] || want+=("${win_pkgs[@]}")
@@ -15,7 +15,23 @@ for p in "${want[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+ensure_locale() {
+  # Wine takes its file-name encoding from the locale: Japanese names need a
+  # UTF-8 Japanese locale that really exists.
+  [ "${1:-}" = "--native-only" ] && return 0
+  locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "The ja_JP.UTF-8 locale is missing; run as root to generate it." >&2
+    return 1
+  fi
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+}
+
+if [ ${#missing[@]} -eq 0 ]; then
+  ensure_locale "${1:-}"
+  exit 0
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages: ${missing[*]}; run as root (or with sudo) to install them." >&2
@@ -28,3 +44,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+ensure_locale "${1:-}"

@@ -309,9 +309,11 @@ TEST_F(PaneWindowTest, VerticalTextOccupiesColumnsAtTheRight) {
   EXPECT_GT(ink.box.right, pic.width - 2 * pitch);
   EXPECT_GT(ink.box.left, pic.width - 8 * pitch);
   // The first column: its glyphs sit inside the column band, centred, and
-  // run downwards.
+  // run downwards. An empty second column keeps the neighbour's ink away.
+  model_.SetText(Sjis("ひさかたの\r\n\r\n光のどけき"));
+  const Picture lone = Snapshot(pane_.Handle());
   const Point col = model_.Layout().FlowToClient(0, 0);
-  const Ink first = InkOf(pic, 0xFFFFFF, RECT{col.x - pitch / 2, 0, col.x + pitch + pitch / 2, pic.height});
+  const Ink first = InkOf(lone, 0xFFFFFF, RECT{col.x - pitch / 2, 0, col.x + pitch + pitch / 2, lone.height});
   ASSERT_GT(first.count, 50);
   EXPECT_GE(first.box.left, col.x - 1);
   EXPECT_LE(first.box.right, col.x + pitch + 1);
@@ -459,6 +461,47 @@ TEST_F(PaneWindowTest, DestroyingTheWindowDetachesIt) {
   EXPECT_EQ(pane_.Model(), nullptr);
   model_.SetText("abc");  // no view to call any more
   EXPECT_GT(model_.Layout().LinePitch(), 0);
+}
+
+// For looking at the panes: run with --gtest_also_run_disabled_tests and
+// take a screenshot of the display while it waits.
+TEST(PaneWindowShow, DISABLED_ShowsBothDirections) {
+  HINSTANCE inst = ::GetModuleHandleW(nullptr);
+  PaneWindow::RegisterWindowClass(inst);
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = HostProc;
+  wc.hInstance = inst;
+  wc.lpszClassName = L"PaneWindowShowHost";
+  ::RegisterClassW(&wc);
+  HWND host = ::CreateWindowExW(0, L"PaneWindowShowHost", L"panes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000,
+                                700, nullptr, nullptr, inst, nullptr);
+  TRichEditSx left, right;
+  PaneWindow leftPane, rightPane;
+  FontSpec font;
+  font.name = "IPAMincho";
+  font.height = 24;
+  for (TRichEditSx* m : {&left, &right}) {
+    m->SetFont(font);
+    m->SetText(Poem() + Sjis("\r\n「山」ー…ABC123 はるがすみ、たつたのかはの"));
+    m->Select(2, 6);
+  }
+  right.SetVertical(true);
+  right.Select(0, 0);
+  right.Select(12, 10);
+  leftPane.Create(host, left, 1);
+  rightPane.Create(host, right, 2);
+  ::MoveWindow(leftPane.Handle(), 10, 10, 470, 600, TRUE);
+  ::MoveWindow(rightPane.Handle(), 500, 10, 470, 600, TRUE);
+  right.Select(0, 4);
+  right.SetSelColor(0x0000FF);
+  right.Select(30, 0);
+  ::SetFocus(rightPane.Handle());
+  const DWORD end = ::GetTickCount() + 8000;
+  while (::GetTickCount() < end) {
+    Pump();
+    ::Sleep(20);
+  }
+  ::DestroyWindow(host);
 }
 
 }  // namespace

@@ -48,6 +48,10 @@ class Win32FileSystem final : public IFileSystem {
 
   void WriteFileAtomic(const std::string& path, const std::string& bytes) override {
     std::wstring target = Widen(path);
+    // Replacing by a move would go through a read-only file's protection
+    // (Windows refuses it; Wine does not): refuse it the way Windows does.
+    DWORD attr = ::GetFileAttributesW(target.c_str());
+    if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY)) Fail(path, ERROR_ACCESS_DENIED);
     std::wstring temp = TempNameBeside(target);
     UniqueHandle file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));

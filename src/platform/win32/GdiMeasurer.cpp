@@ -1,6 +1,7 @@
 #include "platform/win32/GdiMeasurer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "platform/Encoding.h"
@@ -58,7 +59,52 @@ bool GdiMeasurer::SetFont(const FontSpec& spec, bool vertical) {
   int h = static_cast<int>(metrics_.tmHeight);
   pitch_ = h + std::max(2, h / 8);
   spaceAdvance_ = std::max(1, Measure(" "));
+  verticalCentre_ = MeasureVerticalCentre();
   return true;
+}
+
+int GdiMeasurer::MeasureVerticalCentre() const {
+  const int h = std::max<int>(1, metrics_.tmHeight);
+  const int fallback = -h / 2;  // the rotated cell lying left of the point
+  if (!dc_ || !verticalFont_) return fallback;
+  // Draw one kanji into a white 32-bit surface with the reference point in
+  // its middle and find the columns that took ink.
+  const int size = 4 * h;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = size;
+  bi.bmiHeader.biHeight = -size;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  BitmapPtr bitmap(::CreateDIBSection(dc_.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return fallback;
+  MemoryDc dc(dc_.Get());
+  if (!dc) return fallback;
+  HGDIOBJ oldBitmap = ::SelectObject(dc.Get(), bitmap.get());
+  HGDIOBJ oldFont = ::SelectObject(dc.Get(), verticalFont_.get());
+  const RECT all{0, 0, size, size};
+  ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  ::SetBkMode(dc.Get(), TRANSPARENT);
+  ::SetTextColor(dc.Get(), RGB(0, 0, 0));
+  ::SetTextAlign(dc.Get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  const int refX = size / 2, refY = h / 2;
+  const wchar_t probe = 0x56FD;  // 国: a glyph that fills its em box evenly
+  ::ExtTextOutW(dc.Get(), refX, refY, 0, nullptr, &probe, 1, nullptr);
+  ::GdiFlush();
+  const auto* px = static_cast<const std::uint32_t*>(bits);
+  int left = size, right = -1;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x)
+      if ((px[y * size + x] & 0xFFFFFF) != 0xFFFFFF) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  ::SelectObject(dc.Get(), oldFont);
+  ::SelectObject(dc.Get(), oldBitmap);
+  if (right < left) return fallback;
+  return (left + right + 1) / 2 - refX;
 }
 
 void GdiMeasurer::SelectDrawFont() const noexcept {

@@ -39,11 +39,17 @@ class GdiMeasurer final : public ITextMeasurer {
   // Metrics of DrawFont().
   const TEXTMETRICW& Metrics() const noexcept { return metrics_; }
   bool Vertical() const noexcept { return vertical_; }
+  // Vertical writing: horizontal distance from the reference point of a
+  // TA_TOP ExtTextOut with the "@" font to the middle of an upright
+  // full-width glyph. Fonts and GDI versions place the rotated cell
+  // differently, so it is measured once per font.
+  int VerticalInkCentre() const noexcept { return verticalCentre_; }
   const FontSpec& Spec() const noexcept { return spec_; }
 
  private:
   int Measure(std::string_view sjisChar) const;
   void SelectDrawFont() const noexcept;
+  int MeasureVerticalCentre() const;
 
   MemoryDc dc_;
   FontPtr plainFont_, verticalFont_;
@@ -53,6 +59,7 @@ class GdiMeasurer final : public ITextMeasurer {
   TEXTMETRICW metrics_{};
   int pitch_ = 20;
   int spaceAdvance_ = 8;
+  int verticalCentre_ = -10;
   // Advances by character: 0..255 single bytes, 256 + (lead << 8 | trail)
   // double bytes; -1 not measured yet.
   mutable std::vector<int> cache_;

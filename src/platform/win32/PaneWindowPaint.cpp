@@ -142,9 +142,10 @@ void PaneWindow::PaintLine(HDC dc, int line, int width, int height, ColorCursor&
     if (run.empty()) return;
     ::SetTextColor(dc, runColor);
     if (vert) {
-      // Escapement 2700: text runs down from the reference point and the
-      // glyph box lies to its left, so the point is the box's right edge.
-      ::ExtTextOutW(dc, blockStart + off + glyph, inlineBase + runStart, 0, nullptr, run.data(),
+      // Escapement 2700: text runs down from the reference point; the
+      // point is placed so that upright glyphs sit in the column's middle.
+      ::ExtTextOutW(dc, blockStart + pitch / 2 - measurer_.VerticalInkCentre(), inlineBase + runStart, 0, nullptr,
+                    run.data(),
                     static_cast<UINT>(run.size()), dx.data());
     } else {
       ::ExtTextOutW(dc, inlineBase + runStart, blockStart + off, 0, nullptr, run.data(),
