@@ -382,62 +382,53 @@ void TMainForm1::ToolbarTateCheck() {
 
 // ---- command dispatch ----------------------------------------------------------
 
-bool TMainForm1::Enabled(Command c) const noexcept {
-  switch (c) {
-    case Command::New1Click: case Command::Open1Click: case Command::Save1Click: case Command::SaveAs1Click:
-    case Command::LastFile1Click: case Command::Exit1Click: case Command::ShineSpeedButton12Click:
-    case Command::ShineSpeedButton5Click: case Command::ShineSpeedButton13Click:
-    case Command::ShineSpeedButton22Click: case Command::HtmButton11Click: case Command::idou2Click:
-    case Command::VHClick: case Command::Font1Click: case Command::N7Click: case Command::WordWrapClick:
-    case Command::N8Click: case Command::HHVClick: case Command::ShineSpeedButton4Click:
-    case Command::ShineSpeedButton8Click: case Command::WordWrapHClick: case Command::N9Click:
-    case Command::ShineSpeedButton28Click: case Command::ShineSpeedButton37Click:
-    case Command::ShineSpeedButton2Click: case Command::ActiveImage1Click: case Command::ActiveImage2Click:
-    case Command::ActiveImage3Click: case Command::ActiveImage4Click: case Command::ActiveImage5Click:
-    case Command::ActiveImage6Click: case Command::ActiveImage7Click: case Command::ActiveImage8Click:
-      return true;
-    default:
-      return false;
-  }
+// The commands built so far, each with its handler; the others stay
+// disabled until their handlers exist.
+const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
+  static constexpr Handler kHandlers[] = {
+    {Command::New1Click, &TMainForm1::New1Click},
+    {Command::Open1Click, &TMainForm1::Open1Click},
+    {Command::Save1Click, &TMainForm1::Save1Click},
+    {Command::SaveAs1Click, &TMainForm1::SaveAs1Click},
+    {Command::LastFile1Click, &TMainForm1::LastFile1Click},
+    {Command::Exit1Click, &TMainForm1::Exit1Click},
+    {Command::ShineSpeedButton12Click, &TMainForm1::ShineSpeedButton12Click},
+    {Command::ShineSpeedButton5Click, &TMainForm1::ShineSpeedButton5Click},
+    {Command::ShineSpeedButton13Click, &TMainForm1::ShineSpeedButton13Click},
+    {Command::ShineSpeedButton22Click, &TMainForm1::ShineSpeedButton22Click},
+    {Command::HtmButton11Click, &TMainForm1::HtmButton11Click},
+    {Command::idou2Click, &TMainForm1::idou2Click},
+    {Command::VHClick, &TMainForm1::VHClick},
+    {Command::Font1Click, &TMainForm1::Font1Click},
+    {Command::N7Click, &TMainForm1::N7Click},
+    {Command::WordWrapClick, &TMainForm1::WordWrapClick},
+    {Command::N8Click, &TMainForm1::N8Click},
+    {Command::HHVClick, &TMainForm1::HHVClick},
+    {Command::ShineSpeedButton4Click, &TMainForm1::ShineSpeedButton4Click},
+    {Command::ShineSpeedButton8Click, &TMainForm1::ShineSpeedButton8Click},
+    {Command::WordWrapHClick, &TMainForm1::WordWrapHClick},
+    {Command::N9Click, &TMainForm1::N9Click},
+    {Command::ShineSpeedButton28Click, &TMainForm1::ShineSpeedButton28Click},
+    {Command::ShineSpeedButton37Click, &TMainForm1::ShineSpeedButton37Click},
+    {Command::ShineSpeedButton2Click, &TMainForm1::ShineSpeedButton2Click},
+    {Command::ActiveImage1Click, &TMainForm1::ActiveImage1Click},
+    {Command::ActiveImage2Click, &TMainForm1::ActiveImage2Click},
+    {Command::ActiveImage3Click, &TMainForm1::ActiveImage3Click},
+    {Command::ActiveImage4Click, &TMainForm1::ActiveImage4Click},
+    {Command::ActiveImage5Click, &TMainForm1::ActiveImage5Click},
+    {Command::ActiveImage6Click, &TMainForm1::ActiveImage6Click},
+    {Command::ActiveImage7Click, &TMainForm1::ActiveImage7Click},
+    {Command::ActiveImage8Click, &TMainForm1::ActiveImage8Click},
+  };
+  for (const Handler& h : kHandlers)
+    if (h.command == c) return &h;
+  return nullptr;
 }
 
+bool TMainForm1::Enabled(Command c) const noexcept { return FindHandler(c) != nullptr; }
+
 void TMainForm1::Execute(Command c) {
-  switch (c) {
-    case Command::New1Click: New1Click(); break;
-    case Command::Open1Click: Open1Click(); break;
-    case Command::Save1Click: Save1Click(); break;
-    case Command::SaveAs1Click: SaveAs1Click(); break;
-    case Command::LastFile1Click: LastFile1Click(); break;
-    case Command::Exit1Click: Exit1Click(); break;
-    case Command::ShineSpeedButton12Click: ShineSpeedButton12Click(); break;
-    case Command::ShineSpeedButton5Click: ShineSpeedButton5Click(); break;
-    case Command::ShineSpeedButton13Click: ShineSpeedButton13Click(); break;
-    case Command::ShineSpeedButton22Click: ShineSpeedButton22Click(); break;
-    case Command::HtmButton11Click: HtmButton11Click(); break;
-    case Command::idou2Click: idou2Click(); break;
-    case Command::VHClick: VHClick(); break;
-    case Command::Font1Click: Font1Click(); break;
-    case Command::N7Click: N7Click(); break;
-    case Command::WordWrapClick: WordWrapClick(); break;
-    case Command::N8Click: N8Click(); break;
-    case Command::HHVClick: HHVClick(); break;
-    case Command::ShineSpeedButton4Click: ShineSpeedButton4Click(); break;
-    case Command::ShineSpeedButton8Click: ShineSpeedButton8Click(); break;
-    case Command::WordWrapHClick: WordWrapHClick(); break;
-    case Command::N9Click: N9Click(); break;
-    case Command::ShineSpeedButton28Click: ShineSpeedButton28Click(); break;
-    case Command::ShineSpeedButton37Click: ShineSpeedButton37Click(); break;
-    case Command::ShineSpeedButton2Click: ShineSpeedButton2Click(); break;
-    case Command::ActiveImage1Click: ActiveImage1Click(); break;
-    case Command::ActiveImage2Click: ActiveImage2Click(); break;
-    case Command::ActiveImage3Click: ActiveImage3Click(); break;
-    case Command::ActiveImage4Click: ActiveImage4Click(); break;
-    case Command::ActiveImage5Click: ActiveImage5Click(); break;
-    case Command::ActiveImage6Click: ActiveImage6Click(); break;
-    case Command::ActiveImage7Click: ActiveImage7Click(); break;
-    case Command::ActiveImage8Click: ActiveImage8Click(); break;
-    default: break;  // not available yet
-  }
+  if (const Handler* h = FindHandler(c)) (this->*(h->run))();
 }
 
 }  // namespace hanaroku

@@ -248,6 +248,12 @@ class TMainForm1 {
   TForm3* Splash() const noexcept { return form3_.get(); }
 
  private:
+  struct Handler {
+    Command command;
+    void (TMainForm1::*run)();
+  };
+  static const Handler* FindHandler(Command c) noexcept;
+
   // Reads path into pane; false (and the error reported) when it cannot be
   // read or is too large. The pane and file names are untouched on failure.
   bool LoadPane(PaneId pane, const std::string& path);
