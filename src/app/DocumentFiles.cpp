@@ -54,15 +54,11 @@ bool TMainForm1::LoadPane(PaneId which, const std::string& path) {
     return false;
   }
   pane.SetFontColor(which == PaneId::Right ? RightTextColor : LeftTextColor);
-  pane.Lines().BeginUpdate();
-  try {
+  {
+    LinesUpdateScope update(pane.Lines());
     pane.ClearAll();
     pane.SetText(bytes);
-  } catch (...) {
-    pane.Lines().EndUpdate();
-    throw;
   }
-  pane.Lines().EndUpdate();
   pane.SetModified(false);
   return true;
 }
@@ -225,36 +221,24 @@ void TMainForm1::DropDst2FileDrop(const std::vector<std::string>& names) {
 
 // ---- whole-text copies ---------------------------------------------------------------
 
-void TMainForm1::HtmButton11Click() {
-  const bool modified = RichEditNx2.Modified();
-  RichEditNx2.Lines().BeginUpdate();
-  try {
+// Font synchronize, the copy, synchronize undo: the left pane keeps its
+// face and colour but takes the right pane's size and style either way.
+void TMainForm1::CopyWholeText(PaneId to) {
+  TRichEditSx& target = Pane(to);
+  const TRichEditSx& source = Pane(to == PaneId::Left ? PaneId::Right : PaneId::Left);
+  const bool modified = target.Modified();
+  {
+    LinesUpdateScope update(target.Lines());
     ShineSpeedButton28Click();
-    RichEditNx2.ClearAll();
-    RichEditNx2.SetText(RichEditNx1.Text());
+    target.ClearAll();
+    target.SetText(source.Text());
     ShineSpeedButton37Click();
-  } catch (...) {
-    RichEditNx2.Lines().EndUpdate();
-    throw;
   }
-  RichEditNx2.Lines().EndUpdate();
-  RichEditNx2.SetModified(modified);
+  target.SetModified(modified);
 }
 
-void TMainForm1::idou2Click() {
-  const bool modified = RichEditNx1.Modified();
-  RichEditNx1.Lines().BeginUpdate();
-  try {
-    ShineSpeedButton28Click();
-    RichEditNx1.ClearAll();
-    RichEditNx1.SetText(RichEditNx2.Text());
-    ShineSpeedButton37Click();
-  } catch (...) {
-    RichEditNx1.Lines().EndUpdate();
-    throw;
-  }
-  RichEditNx1.Lines().EndUpdate();
-  RichEditNx1.SetModified(modified);
-}
+void TMainForm1::HtmButton11Click() { CopyWholeText(PaneId::Left); }
+
+void TMainForm1::idou2Click() { CopyWholeText(PaneId::Right); }
 
 }  // namespace hanaroku

@@ -264,6 +264,7 @@ class TMainForm1 {
                      std::string& path);
   // Writes the pane; false (and the error reported) on failure.
   bool SavePane(PaneId pane, const std::string& path);
+  void CopyWholeText(PaneId to);
   void ReportFileError(const std::string& text);
   bool AskDiscard();
   void SetCaptionText(const std::string& text);

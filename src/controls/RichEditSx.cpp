@@ -255,11 +255,7 @@ void TRichEditSx::Impl::Restore(const TRichUndoMemory& slot) {
   };
   {
     Detach detach(self);
-    struct Update {
-      TRichEditLines& lines;
-      explicit Update(TRichEditLines& l) : lines(l) { lines.BeginUpdate(); }
-      ~Update() { lines.EndUpdate(); }
-    } update(self.Lines());
+    LinesUpdateScope update(self.Lines());
     if (text != slot.Stream) {
       text = slot.Stream;
       modified = true;

@@ -65,6 +65,19 @@ class TRichEditLines {
   TRichEditSx& owner_;
 };
 
+// Redrawing suspended for a scope (BeginUpdate .. EndUpdate), also when the
+// scope is left by an exception.
+class LinesUpdateScope {
+ public:
+  explicit LinesUpdateScope(TRichEditLines& lines) : lines_(lines) { lines_.BeginUpdate(); }
+  ~LinesUpdateScope() { lines_.EndUpdate(); }
+  LinesUpdateScope(const LinesUpdateScope&) = delete;
+  LinesUpdateScope& operator=(const LinesUpdateScope&) = delete;
+
+ private:
+  TRichEditLines& lines_;
+};
+
 // Raised when the pane refuses text beyond MaxLength.
 class MaxLengthError : public std::runtime_error {
  public:
