@@ -26,6 +26,9 @@ TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock
                        IMainWindowHost& host)
     : dialogs_(dialogs), shell_(shell), fs_(fs), clock_(clock), timers_(std::move(timers)), host_(host) {
   ApplyDesignProperties();
+  // The right pane's caret position follows keys, clicks and changes.
+  RichEditNx1.OnKeyDown = RichEditNx1.OnKeyUp = [this](int, bool, bool) { GetColRow(); };
+  RichEditNx1.OnMouseDown = RichEditNx1.OnMouseUp = RichEditNx1.OnChange = [this] { GetColRow(); };
 }
 
 TMainForm1::~TMainForm1() = default;

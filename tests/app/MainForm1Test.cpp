@@ -331,6 +331,14 @@ TEST_F(MainForm, TogglesAndCaretPosition) {
   form.RichEditNx1.SetSelStart(7);
   form.GetColRow();
   EXPECT_EQ(form.StatusBar1.Panels[3].text, "3行1列");
+  // Keys, clicks and edits in the right pane keep the panel current.
+  form.RichEditNx1.KeyDown(36, false, true);  // Ctrl+Home
+  form.RichEditNx1.KeyUp(36, false, true);
+  EXPECT_EQ(form.StatusBar1.Panels[3].text, "1行0列");
+  form.RichEditNx1.CharInput(u"xy");
+  EXPECT_EQ(form.StatusBar1.Panels[3].text, "1行2列");
+  form.RichEditNx2.CharInput(u"z");
+  EXPECT_EQ(form.StatusBar1.Panels[3].text, "1行2列");
 }
 
 }  // namespace
