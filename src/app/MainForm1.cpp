@@ -29,6 +29,8 @@ TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock
   // The right pane's caret position follows keys, clicks and changes.
   RichEditNx1.OnKeyDown = RichEditNx1.OnKeyUp = [this](int, bool, bool) { GetColRow(); };
   RichEditNx1.OnMouseDown = RichEditNx1.OnMouseUp = RichEditNx1.OnChange = [this] { GetColRow(); };
+  for (TRichEditSx* pane : {&RichEditNx1, &RichEditNx2})
+    pane->ConfirmLoss = [this](const std::u16string& lost) { return ConfirmCharacterLoss(lost); };
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -395,6 +397,12 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::SaveAs1Click, &TMainForm1::SaveAs1Click},
     {Command::LastFile1Click, &TMainForm1::LastFile1Click},
     {Command::Exit1Click, &TMainForm1::Exit1Click},
+    {Command::Undo1Click, &TMainForm1::Undo1Click},
+    {Command::Redo1Click, &TMainForm1::Redo1Click},
+    {Command::Cut1Click, &TMainForm1::Cut1Click},
+    {Command::Copy1Click, &TMainForm1::Copy1Click},
+    {Command::Paste1Click, &TMainForm1::Paste1Click},
+    {Command::SelectAllClick, &TMainForm1::SelectAllClick},
     {Command::ShineSpeedButton12Click, &TMainForm1::ShineSpeedButton12Click},
     {Command::ShineSpeedButton5Click, &TMainForm1::ShineSpeedButton5Click},
     {Command::ShineSpeedButton13Click, &TMainForm1::ShineSpeedButton13Click},

@@ -17,6 +17,7 @@
 
 namespace hanaroku {
 
+class IClipboard;
 class IClock;
 class IDialogs;
 class IFileSystem;
@@ -26,6 +27,9 @@ class TForm3;
 struct FileDialogSpec;
 
 enum class PaneId : std::uint8_t { Right, Left };
+
+// Which of the window's text fields holds the keyboard focus.
+enum class FocusOwner : std::uint8_t { Other, RightPane, LeftPane };
 
 // Window rectangle in screen pixels (outer size).
 struct WindowBounds {
@@ -69,6 +73,11 @@ class IMainWindowHost {
   virtual void SetHourglass(bool on) = 0;
   // Measures text with the status bar font ("ＭＳ Ｐ明朝").
   virtual const ITextMeasurer& StatusBarMeasurer() = 0;
+  // The edit commands act on the focused field, and only while the
+  // application is in front.
+  virtual FocusOwner FocusedControl() const { return FocusOwner::Other; }
+  virtual bool ApplicationActive() const { return true; }
+  virtual IClipboard* Clipboard() { return nullptr; }
 };
 
 using TimerFactory = std::function<std::unique_ptr<ITimer>()>;
@@ -217,6 +226,14 @@ class TMainForm1 {
   void HtmButton11Click();
   void idou2Click();
 
+  // Clipboard, undo and redo on the focused pane.
+  void Undo1Click();
+  void Redo1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Paste1Click();
+  void SelectAllClick();
+
   // Layout and display.
   void ShineSpeedButton2Click();
   void VHClick();
@@ -265,6 +282,8 @@ class TMainForm1 {
   // Writes the pane; false (and the error reported) on failure.
   bool SavePane(PaneId pane, const std::string& path);
   void CopyWholeText(PaneId to);
+  TRichEditSx* FocusedPane() const noexcept;
+  bool ConfirmCharacterLoss(const std::u16string& lost);
   void ReportFileError(const std::string& text);
   bool AskDiscard();
   void SetCaptionText(const std::string& text);

@@ -206,6 +206,20 @@ void MainWindow::FocusPane(PaneId pane) {
   if (slot && ::IsWindowVisible(slot->Handle())) ::SetFocus(slot->Handle());
 }
 
+FocusOwner MainWindow::FocusedControl() const {
+  const HWND focus = ::GetFocus();
+  if (!focus) return FocusOwner::Other;
+  if (rightPane_ && focus == rightPane_->Handle()) return FocusOwner::RightPane;
+  if (leftPane_ && focus == leftPane_->Handle()) return FocusOwner::LeftPane;
+  return FocusOwner::Other;
+}
+
+bool MainWindow::ApplicationActive() const {
+  DWORD process = 0;
+  if (HWND front = ::GetForegroundWindow()) ::GetWindowThreadProcessId(front, &process);
+  return process == ::GetCurrentProcessId();
+}
+
 void MainWindow::LayoutChanged() {
   if (!wnd_ || !form_ || !rightPane_) return;
   RECT client = ClientRect(wnd_);

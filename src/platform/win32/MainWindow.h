@@ -67,6 +67,9 @@ class MainWindow final : public IMainWindowHost {
   void MenuChecksChanged() override;
   void SetHourglass(bool on) override;
   const ITextMeasurer& StatusBarMeasurer() override;
+  FocusOwner FocusedControl() const override;
+  bool ApplicationActive() const override;
+  IClipboard* Clipboard() override { return &clipboard_; }
 
  private:
   static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,0 +1,67 @@
+// Undo, redo, cut, copy, paste and select all of the main window. Each acts
+// on whichever pane has the keyboard focus, and only while the application
+// is in front; in the panes undo and redo walk the pane's snapshot ring.
+#include <string>
+
+#include "app/MainForm1.h"
+#include "platform/Dialogs.h"
+#include "platform/Encoding.h"
+
+namespace hanaroku {
+
+TRichEditSx* TMainForm1::FocusedPane() const noexcept {
+  if (!host_.ApplicationActive()) return nullptr;
+  switch (host_.FocusedControl()) {
+    case FocusOwner::RightPane: return const_cast<TRichEditSx*>(&RichEditNx1);
+    case FocusOwner::LeftPane: return const_cast<TRichEditSx*>(&RichEditNx2);
+    case FocusOwner::Other: break;
+  }
+  return nullptr;
+}
+
+void TMainForm1::Undo1Click() {
+  if (TRichEditSx* pane = FocusedPane()) pane->Undo();
+}
+
+void TMainForm1::Redo1Click() {
+  if (TRichEditSx* pane = FocusedPane()) pane->Redo();
+}
+
+void TMainForm1::Cut1Click() {
+  TRichEditSx* pane = FocusedPane();
+  if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->CutToClipboard(*cb);
+}
+
+void TMainForm1::Copy1Click() {
+  TRichEditSx* pane = FocusedPane();
+  if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->CopyToClipboard(*cb);
+}
+
+void TMainForm1::Paste1Click() {
+  TRichEditSx* pane = FocusedPane();
+  if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->PasteFromClipboard(*cb);
+}
+
+void TMainForm1::SelectAllClick() {
+  if (TRichEditSx* pane = FocusedPane()) pane->SelectAll();
+}
+
+// Text typed or pasted with characters that Shift-JIS cannot hold: name
+// them and let the user decide before they become "?".
+bool TMainForm1::ConfirmCharacterLoss(const std::u16string& lost) {
+  std::u16string shown;
+  for (char16_t c : lost) {
+    const bool secondHalf = c >= 0xDC00 && c <= 0xDFFF;  // of a surrogate pair
+    if (!secondHalf && shown.size() >= 40) {
+      shown += u"…";
+      break;
+    }
+    if (!shown.empty() && !secondHalf) shown += u' ';
+    shown += c;
+  }
+  const std::string text = "次の文字はシフトJISで保存できないため「?」に置き換わります。\n\n" +
+                           enc::Utf16ToUtf8(shown) + "\n\nこのまま入力しますか。";
+  return dialogs_.MessageBox(text, "確認", MsgButtons::YesNo, MsgIcon::Warning) == MsgResult::Yes;
+}
+
+}  // namespace hanaroku

@@ -1,0 +1,145 @@
+#pragma once
+// Fakes of the platform ports and of the real window, and a main window
+// model built on them, for the tests of the main window's commands.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainForm1.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Timer.h"
+#include "controls/RichEditTestSupport.h"
+
+namespace hanaroku::testing {
+
+struct FakeDialogs final : IDialogs {
+  std::vector<std::string> messages;
+  std::deque<MsgResult> answers;
+  std::deque<std::string> openPaths, savePaths;  // empty string: cancel
+  std::vector<FileDialogSpec> specs;
+  MsgResult MessageBox(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
+    messages.push_back(text);
+    if (answers.empty()) return MsgResult::Ok;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  bool Pick(std::deque<std::string>& q, const FileDialogSpec& spec, std::string& path) {
+    specs.push_back(spec);
+    if (q.empty() || q.front().empty()) {
+      if (!q.empty()) q.pop_front();
+      return false;
+    }
+    path = q.front();
+    q.pop_front();
+    return true;
+  }
+  bool OpenFile(const FileDialogSpec& s, std::string& p) override { return Pick(openPaths, s, p); }
+  bool SaveFile(const FileDialogSpec& s, std::string& p) override { return Pick(savePaths, s, p); }
+  bool ChooseFont(FontSpec&, bool) override { return false; }
+  bool ChooseColor(TColor&) override { return false; }
+  void Beep() override {}
+};
+
+struct FakeShell final : IShell {
+  std::map<std::string, std::string> links;
+  ShortcutTarget ResolveShortcut(const std::string& p) override {
+    auto it = links.find(p);
+    return {it == links.end() ? "" : it->second, "", ""};
+  }
+  bool ShellOpen(const std::string&) override { return true; }
+  bool StartProcess(const std::string&, const std::string&) override { return true; }
+};
+
+struct MemoryFs final : IFileSystem {
+  std::map<std::string, std::string> files;
+  std::map<std::string, long long> fakeSizes;
+  bool failWrites = false;
+  std::string ReadFile(const std::string& p) override {
+    auto it = files.find(p);
+    if (it == files.end()) throw FileError(p + "\nNo such file or directory");
+    return it->second;
+  }
+  void WriteFileAtomic(const std::string& p, const std::string& b) override {
+    if (failWrites) throw FileError(p + "\nPermission denied");
+    files[p] = b;
+  }
+  bool FileExists(const std::string& p) override { return files.count(p) != 0; }
+  long long FileSize(const std::string& p) override {
+    if (fakeSizes.count(p)) return fakeSizes[p];
+    auto it = files.find(p);
+    return it == files.end() ? -1 : static_cast<long long>(it->second.size());
+  }
+};
+
+struct FakeTimer final : ITimer {
+  unsigned interval = 0;
+  std::function<void()> tick;
+  void SetInterval(unsigned ms) override { interval = ms; }
+  unsigned Interval() const override { return interval; }
+  void SetCallback(std::function<void()> t) override { tick = std::move(t); }
+};
+
+struct FakeClock final : IClock {
+  TimeOfDay UtcNow() const override { return {}; }
+  TimeOfDay LocalNow() const override { return {}; }
+  std::uint32_t TickMs() const override { return 0; }
+};
+
+struct FakeHost final : IMainWindowHost {
+  std::string caption;
+  int splashShown = 0, splashClosed = 0, maximized = 0, closes = 0;
+  SplashView splash;
+  FixedMeasurer measurer{8};
+  void SetCaption(const std::string& c) override { caption = c; }
+  void ShowSplash(const SplashView& v) override {
+    ++splashShown;
+    splash = v;
+  }
+  void CloseSplash() override { ++splashClosed; }
+  void Maximize() override { ++maximized; }
+  void CloseWindow() override { ++closes; }
+  void Repaint() override {}
+  void FocusPane(PaneId) override {}
+  void LayoutChanged() override {}
+  void StatusPanelChanged(int) override {}
+  void MenuChecksChanged() override {}
+  void SetHourglass(bool) override {}
+  const ITextMeasurer& StatusBarMeasurer() override { return measurer; }
+  FocusOwner focus = FocusOwner::Other;
+  bool active = true;
+  FakeClipboard clipboard;
+  FocusOwner FocusedControl() const override { return focus; }
+  bool ApplicationActive() const override { return active; }
+  IClipboard* Clipboard() override { return &clipboard; }
+};
+
+class MainForm : public ::testing::Test {
+ protected:
+  FakeDialogs dialogs;
+  FakeShell shell;
+  MemoryFs fs;
+  FakeClock clock;
+  FakeHost host;
+  FakeTimer* lastTimer = nullptr;
+  TMainForm1 form{dialogs, shell, fs, clock,
+                  [this] {
+                    auto t = std::make_unique<FakeTimer>();
+                    lastTimer = t.get();
+                    return t;
+                  },
+                  host};
+  void SetUp() override {
+    form.ProgramFile = "C:\\prog\\hanaroku.exe";
+    form.FormCreate();
+  }
+};
+
+}  // namespace hanaroku::testing
