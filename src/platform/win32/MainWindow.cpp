@@ -1,4 +1,5 @@
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/WindowProc.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -115,7 +116,7 @@ MainWindow::~MainWindow() {
 void MainWindow::Create(const std::string& programFile) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &MainWindow::Proc;
+  wc.lpfnWndProc = &ObjectWindowProc<MainWindow, &MainWindow::wnd_, &MainWindow::Handle>;
   wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hIcon = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -267,22 +268,6 @@ void MainWindow::SetHourglass(bool on) {
 const ITextMeasurer& MainWindow::StatusBarMeasurer() { return statusBar_.Measurer(); }
 
 // ---- window procedure ----------------------------------------------------------
-
-LRESULT CALLBACK MainWindow::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    static_cast<MainWindow*>(cs->lpCreateParams)->wnd_ = wnd;
-  }
-  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(wnd, msg, wp, lp);
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {
-    ReportCurrentException(wnd);
-    return 0;
-  }
-}
 
 LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {

@@ -72,7 +72,6 @@ class MainWindow final : public IMainWindowHost {
   IClipboard* Clipboard() override { return &clipboard_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
   void OnCreate();

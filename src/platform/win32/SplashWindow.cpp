@@ -4,6 +4,7 @@
 
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Win32Ports.h"
+#include "platform/win32/WindowProc.h"
 
 namespace hanaroku::win32 {
 namespace {
@@ -78,7 +79,7 @@ SplashWindow::~SplashWindow() { Close(); }
 
 void SplashWindow::Show(HWND owner, const SplashView& view) {
   view_ = view;
-  RegisterSplashClass(&SplashWindow::Proc);
+  RegisterSplashClass(&ObjectWindowProc<SplashWindow, &SplashWindow::wnd_, &SplashWindow::Handle>);
   const WindowBounds& b = view.bounds;
   if (!wnd_) {
     std::wstring caption = Widen(view.caption);
@@ -98,22 +99,6 @@ void SplashWindow::Close() noexcept {
     wnd_ = nullptr;
     ::SetWindowLongPtrW(w, GWLP_USERDATA, 0);
     ::DestroyWindow(w);
-  }
-}
-
-LRESULT CALLBACK SplashWindow::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<SplashWindow*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(wnd, msg, wp, lp);
-  try {
-    if (!self->wnd_) self->wnd_ = wnd;
-    return self->Handle(msg, wp, lp);
-  } catch (...) {
-    ReportCurrentException();
-    return 0;
   }
 }
 

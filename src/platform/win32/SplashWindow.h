@@ -53,7 +53,6 @@ class SplashWindow {
   std::function<void()> OnClick;
 
  private:
-  static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void OnPaint();
 

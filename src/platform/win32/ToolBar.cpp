@@ -5,6 +5,7 @@
 
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Win32Ports.h"
+#include "platform/win32/WindowProc.h"
 
 namespace hanaroku::win32 {
 namespace {
@@ -119,7 +120,7 @@ ToolStrip::~ToolStrip() {
 }
 
 void ToolStrip::Create(HWND parent, int id, int height, std::vector<StripItem> items, Callbacks callbacks) {
-  RegisterStripClass(&ToolStrip::Proc);
+  RegisterStripClass(&ObjectWindowProc<ToolStrip, &ToolStrip::wnd_, &ToolStrip::Handle>);
   height_ = height;
   items_ = std::move(items);
   callbacks_ = std::move(callbacks);
@@ -209,22 +210,6 @@ void ToolStrip::UpdateTooltips() {
     ti.rect = item.rect;
     ti.lpszText = text.data();
     ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  }
-}
-
-LRESULT CALLBACK ToolStrip::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    static_cast<ToolStrip*>(cs->lpCreateParams)->wnd_ = wnd;
-  }
-  auto* self = reinterpret_cast<ToolStrip*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(wnd, msg, wp, lp);
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {
-    ReportCurrentException(::GetAncestor(wnd, GA_ROOT));
-    return 0;
   }
 }
 

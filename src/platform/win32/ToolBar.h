@@ -67,7 +67,6 @@ class ToolStrip {
   const std::vector<StripItem>& Items() const noexcept { return items_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void OnPaint();
   void OnMouseMove(int x, int y);
