@@ -1,4 +1,5 @@
 // Message boxes and the common dialogs (open, save, font, colour).
+#include "platform/win32/Gdi.h"
 #include "platform/win32/Win32Ports.h"
 
 #include <commdlg.h>
@@ -29,24 +30,7 @@ std::wstring FilterToWin32(std::string_view filter) {
   return out;
 }
 
-LOGFONTW ToLogFont(const FontSpec& font) {
-  LOGFONTW lf{};
-  lf.lfHeight = -font.height;
-  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = font.italic;
-  lf.lfUnderline = font.underline;
-  lf.lfStrikeOut = font.strikeOut;
-  lf.lfCharSet = static_cast<BYTE>(font.charset);
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  std::wstring face = Widen(font.name);
-  std::size_t n = face.size() < LF_FACESIZE - 1 ? face.size() : LF_FACESIZE - 1;
-  face.copy(lf.lfFaceName, n);
-  lf.lfFaceName[n] = 0;
-  return lf;
-}
+LOGFONTW ToLogFont(const FontSpec& font) { return PaneLogFont(font, false); }
 
 FontSpec FromLogFont(const LOGFONTW& lf, TColor color) {
   FontSpec f;
