@@ -20,21 +20,17 @@ TimeOfDay FromTm(const struct tm& t, long usec) {
 }
 
 class PosixClock final : public IClock {
+  static TimeOfDay Now(struct tm* (*split)(const time_t*, struct tm*)) {
+    struct timeval tv;
+    gettimeofday(&tv, nullptr);
+    struct tm t;
+    split(&tv.tv_sec, &t);
+    return FromTm(t, tv.tv_usec);
+  }
+
  public:
-  TimeOfDay UtcNow() const override {
-    struct timeval tv;
-    gettimeofday(&tv, nullptr);
-    struct tm t;
-    gmtime_r(&tv.tv_sec, &t);
-    return FromTm(t, tv.tv_usec);
-  }
-  TimeOfDay LocalNow() const override {
-    struct timeval tv;
-    gettimeofday(&tv, nullptr);
-    struct tm t;
-    localtime_r(&tv.tv_sec, &t);
-    return FromTm(t, tv.tv_usec);
-  }
+  TimeOfDay UtcNow() const override { return Now(gmtime_r); }
+  TimeOfDay LocalNow() const override { return Now(localtime_r); }
   std::uint32_t TickMs() const override {
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
