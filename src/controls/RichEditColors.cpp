@@ -82,4 +82,52 @@ void ColorRuns::Replace(std::size_t pos, std::size_t removed, std::size_t insert
   if (!runs_.empty()) Tidy(at == 0 ? 0 : at - 1, at + 1);
 }
 
+void ColorRuns::Rewrite(std::span<const ReplacedSpan> spans, std::size_t newLength) {
+  if (runs_.empty()) {
+    length_ = newLength;
+    return;
+  }
+  std::vector<Run> out;
+  out.reserve(runs_.size() + 16);
+  // Appends a run at pos (positions never decrease); a run of no length is
+  // overwritten, equal neighbours merge.
+  auto emit = [&out](std::size_t pos, TColor c) {
+    if (!out.empty() && out.back().start == pos) {
+      out.back().color = c;
+      if (out.size() >= 2 && out[out.size() - 2].color == c) out.pop_back();
+    } else if (out.empty() || out.back().color != c) {
+      out.push_back(Run{pos, c});
+    }
+  };
+  std::size_t ri = 0;  // the run holding the last old position looked at
+  auto colorAt = [&](std::size_t pos) {
+    while (ri + 1 < runs_.size() && runs_[ri + 1].start <= pos) ++ri;
+    return runs_[ri].color;
+  };
+  std::ptrdiff_t shift = 0;  // new position minus old position
+  auto keep = [&](std::size_t from, std::size_t to) {
+    if (from >= to) return;
+    emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(from) + shift), colorAt(from));
+    while (ri + 1 < runs_.size() && runs_[ri + 1].start < to) {
+      ++ri;
+      emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(runs_[ri].start) + shift), runs_[ri].color);
+    }
+  };
+  std::size_t old = 0;
+  for (const ReplacedSpan& s : spans) {
+    keep(old, s.oldStart);
+    if (s.newLength > 0) {
+      // An insertion takes the colour before it, as typing does.
+      const std::size_t from = s.oldLength > 0 || s.oldStart == 0 ? s.oldStart : s.oldStart - 1;
+      emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(s.oldStart) + shift), colorAt(from));
+    }
+    shift += static_cast<std::ptrdiff_t>(s.newLength) - static_cast<std::ptrdiff_t>(s.oldLength);
+    old = s.oldStart + s.oldLength;
+  }
+  keep(old, length_);
+  runs_ = std::move(out);
+  length_ = newLength;
+  if (runs_.size() == 1 && runs_[0].color == kDefault) runs_.clear();
+}
+
 }  // namespace hanaroku

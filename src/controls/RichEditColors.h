@@ -4,7 +4,10 @@
 // a colour of its own (kDefault) is painted in the font colour. A pane that
 // was never coloured holds no runs at all, so edits cost nothing.
 #include <cstddef>
+#include <span>
 #include <vector>
+
+#include "controls/ReplacedSpan.h"
 
 #include "platform/Canvas.h"
 
@@ -30,6 +33,12 @@ class ColorRuns {
   // Follows an edit: `removed` bytes at pos replaced by `inserted` bytes
   // that take `color`.
   void Replace(std::size_t pos, std::size_t removed, std::size_t inserted, TColor color);
+
+  // Follows a whole-text rewrite given as its replaced spans (old positions,
+  // in order): each replaced piece takes the colour of the first character
+  // it replaced, all other text keeps its colour, as the same replacements
+  // made one by one would give. The text is now newLength bytes long.
+  void Rewrite(std::span<const ReplacedSpan> spans, std::size_t newLength);
 
   // The runs, in order; empty when every character has the default colour.
   // Adjacent runs always differ in colour and the first starts at 0.

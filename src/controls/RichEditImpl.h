@@ -63,8 +63,10 @@ struct TRichEditSx::Impl {
   // `color`; the selection becomes [newAnchor, newCaret].
   void Replace(std::size_t pos, std::size_t removed, std::string_view ins, TColor color,
                std::size_t newAnchor, std::size_t newCaret, bool scroll);
-  // Replaces the whole text (colours dropped) and selects [a, c).
-  void AssignText(std::string newText, bool modifiedAfter, std::size_t a, std::size_t c, bool scroll);
+  // Replaces the whole text and selects [a, c). The colours are dropped, or
+  // become `colorsAfter` when given (runs for the new text).
+  void AssignText(std::string newText, bool modifiedAfter, std::size_t a, std::size_t c, bool scroll,
+                  ColorRuns* colorsAfter = nullptr);
   // Colour that text inserted over the selection takes.
   TColor InsertionColor() const noexcept;
   // Replaces the selection as typing or pasting does: refused (false) when

@@ -109,9 +109,12 @@ void TRichEditSx::Impl::Replace(std::size_t pos, std::size_t removed, std::strin
 }
 
 void TRichEditSx::Impl::AssignText(std::string newText, bool modifiedAfter, std::size_t a, std::size_t c,
-                                   bool scroll) {
+                                   bool scroll, ColorRuns* colorsAfter) {
   text = std::move(newText);
-  colors.Reset(text.size());
+  if (colorsAfter)
+    colors = std::move(*colorsAfter);
+  else
+    colors.Reset(text.size());
   insertColor.reset();
   NoteRelayout();
   modified = modifiedAfter;
@@ -300,6 +303,17 @@ void TRichEditSx::ReplaceAllText(std::string_view text, int newSelStart, int new
   const std::size_t s = ClampPos(newSelStart, text.size());
   const std::size_t e = newSelLength > 0 ? ClampPos(static_cast<long long>(s) + newSelLength, text.size()) : s;
   d.AssignText(std::string(text), true, s, e, true);
+}
+
+void TRichEditSx::ReplaceSpans(std::string text, std::span<const ReplacedSpan> spans, int newSelStart,
+                               int newSelLength) {
+  Impl& d = *impl_;
+  d.CheckLength(d.text.size(), text.size());
+  const std::size_t s = ClampPos(newSelStart, text.size());
+  const std::size_t e = newSelLength > 0 ? ClampPos(static_cast<long long>(s) + newSelLength, text.size()) : s;
+  ColorRuns colors = d.colors;
+  colors.Rewrite(spans, text.size());
+  d.AssignText(std::move(text), true, s, e, true, &colors);
 }
 
 int TRichEditSx::TextLength() const noexcept { return ToInt(impl_->text.size()); }

@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "controls/PaneLayout.h"
+#include "controls/ReplacedSpan.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 
@@ -121,6 +123,11 @@ class TRichEditSx {
   // and selects [newSelStart, newSelStart + newSelLength). Colours are
   // dropped. For whole-text rewrites such as the script conversions.
   void ReplaceAllText(std::string_view text, int newSelStart, int newSelLength);
+  // The same for a rewrite that replaced the listed spans of the old text
+  // (in order, not overlapping): the text outside them keeps its colours and
+  // each replaced piece takes the colour of the first character it replaced,
+  // as the replacements made one by one through SelText would give.
+  void ReplaceSpans(std::string text, std::span<const ReplacedSpan> spans, int newSelStart, int newSelLength);
   void Clear();                             // deletes the selection
   void ClearAll();                          // empties the pane (Lines.Clear)
   void SelectAll();

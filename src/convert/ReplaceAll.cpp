@@ -1,29 +1,63 @@
 #include "convert/ReplaceAll.h"
 
 #include <limits>
+#include <stdexcept>
+#include <string>
 
 #include "controls/RichEditSx.h"
 #include "convert/ReplaceEngine.h"
+#include "convert/ReplaceSteps.h"
 
 namespace hanaroku {
+namespace {
 
-void ReplaceAllInPane(TRichEditSx& pane, std::string_view search, IReplacementSource& source) {
+std::size_t LengthLimit(const TRichEditSx& pane) noexcept {
   const int max = pane.MaxLength();
-  const std::size_t limit =
-      max > 0 ? static_cast<std::size_t>(max) : static_cast<std::size_t>(std::numeric_limits<int>::max());
+  return max > 0 ? static_cast<std::size_t>(max) : static_cast<std::size_t>(std::numeric_limits<int>::max());
+}
+
+// Runs one rewrite of the pane's text; the pane takes its result as one
+// update, with the caret after the last replacement.
+template <class Rewrite>
+void RewritePane(TRichEditSx& pane, Rewrite rewrite) {
   ReplaceAllResult res;
   try {
-    res = ReplaceAllWholeChars(pane.Text(), search, source, limit);
+    res = rewrite(pane.Text(), LengthLimit(pane));
   } catch (const std::length_error&) {
-    throw MaxLengthError("The text is too long.");
+    throw MaxLengthError("テキストが最大長 (" + std::to_string(LengthLimit(pane)) + " バイト) を超えます。");
   }
   if (res.count == 0) return;  // selection left as it was
-  pane.ReplaceAllText(res.text, static_cast<int>(res.caret), 0);
+  pane.ReplaceSpans(std::move(res.text), res.spans, static_cast<int>(res.caret), 0);
+}
+
+}  // namespace
+
+void ReplaceAllInPane(TRichEditSx& pane, std::string_view search, IReplacementSource& source) {
+  RewritePane(pane, [&](std::string_view text, std::size_t limit) {
+    return ReplaceAllWholeChars(text, search, source, limit);
+  });
 }
 
 void DoReplaceAll2(TRichEditSx& pane, std::string_view search, std::string_view replacement) {
   FixedReplacement r(replacement);
   ReplaceAllInPane(pane, search, r);
+}
+
+void RunStepsInPane(TRichEditSx& pane, std::span<const ReplaceStep> steps) {
+  std::size_t i = 0;
+  while (i < steps.size()) {
+    std::size_t j = i;
+    while (j < steps.size() && IsCharacterStep(steps[j])) ++j;
+    if (j > i) {
+      const auto run = steps.subspan(i, j - i);
+      RewritePane(pane, [run](std::string_view text, std::size_t) { return ReplaceCharacters(text, run); });
+      i = j;
+    } else {
+      const ReplaceStep& step = steps[i];
+      RewritePane(pane, [&step](std::string_view text, std::size_t limit) { return RunStep(text, step, limit); });
+      ++i;
+    }
+  }
 }
 
 }  // namespace hanaroku

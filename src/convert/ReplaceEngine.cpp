@@ -23,11 +23,14 @@
 // A pass that finds nothing ends both loops; the replacements are chosen
 // once per pass in both, the last one included, so both draw equally often.
 //
-// The current text is kept as out + in[j, end): `out` holds the part before
-// the scan position, `in` the rest of the original text with free room in
-// front of j. A replacement moves the few bytes from t up to the match back
-// into that room, followed by r, so the scan continues in one contiguous
-// buffer. Each pass therefore costs the distance it advances plus a few bytes.
+// The current text lives in one buffer with a gap: buf[0, w) + buf[j, end).
+// Before each replacement the gap moves to the resume point t (the few bytes
+// between the old and the new gap position cross it), so everything from t on
+// lies contiguous at j and the scan goes on there. A replacement as long as
+// the search text is written in place; a shorter one widens the gap, a longer
+// one narrows it (the buffer grows, with room to spare, when the gap is too
+// narrow). Each pass therefore costs the distance it advances plus a few
+// bytes, and a run whose replacements keep the length never moves the text.
 #include "convert/ReplaceEngine.h"
 
 #include <algorithm>
@@ -44,6 +47,14 @@ constexpr std::size_t npos = std::string_view::npos;
 
 inline bool Lead(unsigned char b) noexcept { return enc::IsLeadByte(b); }
 inline bool Break(unsigned char b) noexcept { return b == '\r' || b == '\n'; }
+
+// Short runs compare inline; a call to memcmp costs more than two bytes.
+inline bool SameBytes(const unsigned char* a, const unsigned char* b, std::size_t n) noexcept {
+  if (n > 8) return std::memcmp(a, b, n) == 0;
+  for (std::size_t i = 0; i < n; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
 
 // A search text prepared for the scan.
 class Searcher {
@@ -82,7 +93,7 @@ class Searcher {
       if (h == nullptr) return npos;
       const std::size_t q = static_cast<std::size_t>(static_cast<const unsigned char*>(h) - buf) - anchor_;
       pos = q + 1;
-      if (std::memcmp(buf + q, s_, len_) != 0) continue;
+      if (!SameBytes(buf + q, s_, len_)) continue;
       // Boundary test: back over the run of possible lead bytes before q
       // (stopping at kb); from the run's start the bytes pair up.
       std::size_t i = q;
@@ -134,6 +145,12 @@ class BoundaryRing {
 class SpanRecorder {
  public:
   void Record(std::size_t qT, std::size_t len, std::size_t rLen) {
+    if (spans_.empty() || spans_.back().tStart + spans_.back().tLen <= qT) {
+      // Clear of the earlier spans (always so when nothing cascades).
+      spans_.push_back({qT, rLen, static_cast<std::size_t>(static_cast<std::ptrdiff_t>(qT) - shift_), len});
+      shift_ += static_cast<std::ptrdiff_t>(rLen) - static_cast<std::ptrdiff_t>(len);
+      return;
+    }
     std::size_t start = qT, stop = qT + len;
     std::ptrdiff_t before = shift_;  // shift of the spans left untouched
     bool startCovered = false, endCovered = false, newest = true;
@@ -184,6 +201,114 @@ class SpanRecorder {
   std::ptrdiff_t shift_ = 0;  // length of the current text minus the original
 };
 
+// The current text as buf[0, w) + buf[j, end), with a gap in between.
+class GapText {
+ public:
+  explicit GapText(std::string_view text) : buf_(text) {}
+
+  std::size_t Size() const noexcept { return buf_.size() - (j_ - w_); }
+  std::size_t BufferSize() const noexcept { return buf_.size(); }
+  const unsigned char* Data() const noexcept { return reinterpret_cast<const unsigned char*>(buf_.data()); }
+  // Buffer index of text position w (everything from there on is contiguous).
+  std::size_t GapEnd() const noexcept { return j_; }
+  // Text position of buffer index b >= GapEnd().
+  std::size_t ToText(std::size_t b) const noexcept { return w_ + (b - j_); }
+  unsigned char At(std::size_t pos) const noexcept {
+    return static_cast<unsigned char>(pos < w_ ? buf_[pos] : buf_[j_ + (pos - w_)]);
+  }
+
+  // Moves the gap to text position t: the bytes between cross it.
+  void MoveGapTo(std::size_t t) noexcept {
+    char* b = buf_.data();
+    if (t >= w_) {
+      const std::size_t n = t - w_;
+      if (j_ != w_) std::memmove(b + w_, b + j_, n);
+      j_ += n;
+    } else {
+      const std::size_t n = w_ - t;
+      if (j_ != w_) std::memmove(b + j_ - n, b + t, n);
+      j_ -= n;
+    }
+    w_ = t;
+  }
+
+  // Replaces buffer bytes [q, q + len) (q >= GapEnd()) by r; the bytes
+  // [GapEnd(), q) stay directly in front of it.
+  void Replace(std::size_t q, std::size_t len, std::string_view r) {
+    if (r.size() == len) {
+      char* b = buf_.data() + q;
+      for (std::size_t i = 0; i < len; ++i) b[i] = r[i];
+      return;
+    }
+    const std::size_t before = q - j_;
+    if (r.size() > len && r.size() - len > j_ - w_) Widen(r.size() - len);
+    const std::size_t nj = j_ + len - r.size();  // wraps harmlessly: nj >= w
+    char* b = buf_.data();
+    std::memmove(b + nj, b + j_, before);
+    std::memcpy(b + nj + before, r.data(), r.size());
+    j_ = nj;
+  }
+
+  // The text, without the gap.
+  std::string Take() {
+    if (j_ != w_) {
+      std::memmove(buf_.data() + w_, buf_.data() + j_, buf_.size() - j_);
+      buf_.resize(buf_.size() - (j_ - w_));
+      j_ = w_;
+    }
+    return std::move(buf_);
+  }
+
+ private:
+  // Reallocates with a gap of at least `need` bytes, twice the last one.
+  void Widen(std::size_t need) {
+    room_ = std::max(2 * room_, need + 4096);
+    std::string grown;
+    grown.reserve(w_ + room_ + (buf_.size() - j_));
+    grown.append(buf_, 0, w_);
+    grown.append(room_, '\0');
+    grown.append(buf_, j_, npos);
+    j_ = w_ + room_;
+    buf_.swap(grown);
+  }
+
+  std::string buf_;
+  std::size_t w_ = 0, j_ = 0, room_ = 0;
+};
+
+// A character boundary t of the current text to resume the scan at after a
+// replacement at qT: t < qT (or t = 0) and t <= qT - len + 1.
+std::size_t ResumePoint(const GapText& cur, BoundaryRing& known, std::size_t qT, std::size_t len) noexcept {
+  std::size_t x = qT >= len ? qT - len + 1 : 0;
+  if (x == qT && x > 0) x = qT - 1;
+  const std::size_t floor = known.FloorOf(x);
+  if (x == 0) return 0;
+  std::size_t i = x;
+  while (i > floor && Lead(cur.At(i - 1))) --i;
+  return ((x - i) % 2 == 0 || Break(cur.At(x))) ? x : x - 1;
+}
+
+// Whether a replacement holds the search text itself (remembered for the
+// last replacement seen).
+class SelfMatchCheck {
+ public:
+  explicit SelfMatchCheck(std::string_view search) noexcept : search_(search) {}
+  bool Holds(std::string_view r) noexcept {
+    if (r.data() != last_.data() || r.size() != last_.size()) {
+      last_ = r;
+      // As long as the search text, r holds it only by being it.
+      holds_ = r.size() > search_.size()    ? FindWholeChars(r, search_) != npos
+               : r.size() == search_.size() ? r == search_
+                                            : false;
+    }
+    return holds_;
+  }
+
+ private:
+  std::string_view search_, last_;
+  bool holds_ = false;
+};
+
 }  // namespace
 
 std::size_t WholeCharLen(std::string_view s, std::size_t pos) noexcept {
@@ -210,92 +335,37 @@ ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view se
   const std::size_t len = finder.Length();
   std::string_view r = source.Next();
   std::size_t kb = 0;
-  std::size_t first = finder.Find(reinterpret_cast<const unsigned char*>(text.data()), 0, text.size(), kb);
-  if (first == npos) return res;  // nothing copied, nothing changed
+  std::size_t q = finder.Find(reinterpret_cast<const unsigned char*>(text.data()), 0, text.size(), kb);
+  if (q == npos) return res;  // nothing copied, nothing changed
 
-  // in = room + the original text; the current text is out + in[j, end).
-  std::size_t room = std::max<std::size_t>(4096, 4 * len);
-  std::string in(room + text.size(), '\0');
-  std::memcpy(in.data() + room, text.data(), text.size());
-  std::string out;
-  out.reserve(text.size() + text.size() / 8 + 64);
-  std::size_t j = room;
-  std::size_t q = first + room;
-  std::size_t curLen = text.size();
+  GapText cur(text);
   BoundaryRing known;
   known.Push(0);
   SpanRecorder spans;
-  std::string_view lastR;
-  bool lastRescan = true;
-
+  SelfMatchCheck selfMatch(search);
+  std::size_t barrier = 0;
   for (;;) {
-    const std::size_t end = in.size();
-    const std::size_t qT = out.size() + (q - j);
-    if (curLen - len + r.size() > maxLength) throw std::length_error("replace-all: text too long");
-    curLen = curLen - len + r.size();
-    if (r.data() != lastR.data() || r.size() != lastR.size()) {
-      lastR = r;
-      lastRescan = r.size() < len || FindWholeChars(r, search) == npos;
-    }
-    const bool rescanInserted = lastRescan;
+    const std::size_t qT = cur.ToText(q);
+    if (cur.Size() - len + r.size() > maxLength) throw std::length_error("replace-all: text too long");
     spans.Record(qT, len, r.size());
     ++res.count;
     res.caret = qT + r.size();
 
-    // Resume at a boundary t < qT, t <= qT - len + 1 (or 0).
-    std::size_t x = qT >= len ? qT - len + 1 : 0;
-    if (x == qT && x > 0) x = qT - 1;
-    std::size_t t = 0;
-    if (x > 0) {
-      const std::size_t floor = known.FloorOf(x);
-      auto byteAt = [&](std::size_t p) -> unsigned char {
-        return static_cast<unsigned char>(p < out.size() ? out[p] : in[j + (p - out.size())]);
-      };
-      std::size_t i = x;
-      while (i > floor && Lead(byteAt(i - 1))) --i;
-      t = ((x - i) % 2 == 0 || Break(byteAt(x))) ? x : x - 1;
-    } else {
-      known.FloorOf(0);
-    }
-
-    // Commit the bytes before t, then rebuild [t, qT) + r in front of the
-    // rest of the text.
-    if (t > out.size()) {
-      const std::size_t n = t - out.size();
-      out.append(in, j, n);
-      j += n;
-    }
-    const std::size_t a = out.size() - t;  // from out
-    const std::size_t b = q - j;           // from in
-    const std::size_t need = a + b + r.size();
-    if (q + len < need) {
-      // Not enough room in front: move the rest of the text into a new buffer.
-      const std::size_t newRoom = std::max(2 * room, need + 4096);
-      std::string grown(newRoom + (end - j), '\0');
-      std::memcpy(grown.data() + newRoom, in.data() + j, end - j);
-      q = q - j + newRoom;
-      j = newRoom;
-      room = newRoom;
-      in.swap(grown);
-    }
-    const std::size_t nj = q + len - need;
-    char* base = in.data();
-    std::memmove(base + nj + a, base + j, b);
-    std::memcpy(base + nj, out.data() + t, a);
-    std::memcpy(base + nj + a + b, r.data(), r.size());
-    out.resize(t);
-    j = nj;
+    const std::size_t t = ResumePoint(cur, known, qT, len);
     known.Push(t);
-    kb = j;
-    std::size_t pos = j;
-    if (!rescanInserted) pos = j + (qT + r.size() - t);  // go on after the inserted text
+    cur.MoveGapTo(t);
+    cur.Replace(q, len, r);
+    kb = cur.GapEnd();
+    // Text inserted by a replacement that holds the search text is never
+    // searched again: the scan stays at or after its end from now on.
+    if (selfMatch.Holds(r)) barrier = qT + r.size();
+    const std::size_t pos = kb + (barrier > t ? barrier - t : 0);
 
     r = source.Next();
-    q = finder.Find(reinterpret_cast<const unsigned char*>(in.data()), pos, in.size(), kb);
+    q = finder.Find(cur.Data(), pos, cur.BufferSize(), kb);
     if (q == npos) break;
   }
-  out.append(in, j, in.size() - j);
-  res.text = std::move(out);
+  res.text = cur.Take();
   res.spans = spans.Take();
   return res;
 }

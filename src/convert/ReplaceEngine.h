@@ -23,6 +23,8 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/ReplacedSpan.h"
+
 namespace hanaroku {
 
 // Length of the character at pos (1 or 2) by the pane's rule; pos < s.size().
@@ -51,27 +53,18 @@ class FixedReplacement final : public IReplacementSource {
   std::string_view r_;
 };
 
-// One replaced span: bytes [oldStart, oldStart + oldLength) of the original
-// text became newLength bytes of the new text. Spans come in text order and
-// do not overlap; the new text between them is the old text unchanged.
-struct ReplacedSpan {
-  std::size_t oldStart = 0;
-  std::size_t oldLength = 0;
-  std::size_t newLength = 0;
-  bool operator==(const ReplacedSpan&) const = default;
-};
-
 struct ReplaceAllResult {
   std::size_t count = 0;             // replacements made
   std::string text;                  // the new text; empty when count == 0
   std::size_t caret = 0;             // just after the last replacement (count > 0)
-  std::vector<ReplacedSpan> spans;   // what changed, in original positions
+  std::vector<ReplacedSpan> spans;   // what changed, in positions of the original text
 };
 
 // Runs the replace-all on `text`. A replacement that itself holds the search
-// text would make the loop endless; after such a replacement the search goes
-// on after the inserted text instead. Throws std::length_error when the text
-// would grow beyond maxLength (nothing is returned then).
+// text would make the loop endless; the text such a replacement inserts is
+// never searched again instead (the search goes on after it and never
+// returns before its end). Throws std::length_error when the text would grow
+// beyond maxLength (nothing is returned then).
 ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view search,
                                       IReplacementSource& source,
                                       std::size_t maxLength = std::numeric_limits<std::size_t>::max());

@@ -1,32 +1,60 @@
 #include "convert/ScriptConversions.h"
 
+#include <algorithm>
+
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/KanaTables.h"
 #include "convert/ReplaceAll.h"
 #include "convert/ReplaceEngine.h"
+#include "convert/ReplaceSteps.h"
 #include "platform/Clock.h"
 
 namespace hanaroku {
+namespace {
+
+constexpr bool AcceptedByManReplaceAll2(std::int32_t n) noexcept {
+  return (n >= 11 && n <= 21) || n == 26 || n == 29 || n == 32 || n == 33 || n == 35;
+}
+
+// Characters of all lines: line ends are not counted, a double-byte
+// character counts one.
+std::size_t CharactersOfLines(const std::string& text) noexcept {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size(); i += WholeCharLen(text, i))
+    if (text[i] != '\r' && text[i] != '\n') ++chars;
+  return chars;
+}
+
+}  // namespace
 
 TScriptConversions::TScriptConversions(TRichEditSx& leftPane, TStopWatch& stopWatch, const IClock& clock,
                                        StatusPanelSink status, IBusyCursor& cursor)
     : pane_(leftPane), stopWatch_(stopWatch), clock_(clock), status_(std::move(status)), cursor_(cursor) {}
 
+void TScriptConversions::Apply(ReplaceStep step) {
+  if (collecting_) {
+    collecting_->push_back(std::move(step));
+  } else {
+    RunStepsInPane(pane_, {&step, 1});
+  }
+}
+
 void TScriptConversions::DoReplaceAll2(std::string_view search, std::string_view replacement) {
-  hanaroku::DoReplaceAll2(pane_, search, replacement);
+  Apply(ReplaceStep{std::string(search), {std::string(replacement)}, false, 0});
 }
 
 void TScriptConversions::ManReplace(std::string_view search, const std::string* c) {
+  // Seeded on entry: two routines entered within the same millisecond draw
+  // from the same seed.
   const TimeOfDay t = clock_.UtcNow();
-  DrawnReplacement draw(c, static_cast<std::uint32_t>(ManCandidateCount),
-                        ManRandom::SeedFromTimeOfDay(t.hour, t.minute, t.second, t.millisecond));
-  ReplaceAllInPane(pane_, search, draw);
+  Apply(ReplaceStep{std::string(search), std::vector<std::string>(c, c + ManCandidateCount), true,
+                    ManRandom::SeedFromTimeOfDay(t.hour, t.minute, t.second, t.millisecond)});
 }
 
 void TScriptConversions::ManReplaceAll(std::string_view search, std::string replacement,
                                        const std::array<std::string, 10>& c) {
-  static_cast<void>(replacement);  // the working variable: every pass draws its own
+  static_cast<void>(replacement);  // overwritten by every pass's draw
   if (ManCandidateCount < 2 || ManCandidateCount > 10) return;
   ManReplace(search, c.data());
 }
@@ -34,67 +62,64 @@ void TScriptConversions::ManReplaceAll(std::string_view search, std::string repl
 void TScriptConversions::ManReplaceAll2(std::string_view search, std::string replacement,
                                         const std::array<std::string, 35>& c) {
   static_cast<void>(replacement);
-  const int n = ManCandidateCount;
-  const bool accepted = (n >= 11 && n <= 21) || n == 26 || n == 29 || n == 32 || n == 33 || n == 35;
-  if (!accepted) return;
+  if (!AcceptedByManReplaceAll2(ManCandidateCount)) return;
   ManReplace(search, c.data());
 }
 
-void TScriptConversions::ShineSpeedButton21Click() {
+void TScriptConversions::RunConversion(const std::function<void()>& body, bool counts) {
   stopWatch_.Start();
   pane_.Lines().BeginUpdate();
   cursor_.Begin();
   auto cleanUp = [&] {
+    collecting_ = nullptr;
     pane_.Lines().EndUpdate();
     cursor_.End();
     stopWatch_.Stop();
     status_(1, stopWatch_.ElapsedText());
-    status_(3, std::to_string(pane_.Lines().Count()) + "行");
+    if (counts) status_(3, std::to_string(pane_.Lines().Count()) + "行");
   };
   try {
-    for (const ReplacePair& p : ManyoganaFixedSteps()) DoReplaceAll2(p.search, p.replacement);
-    for (const CandidateGroup& g : ManyoganaGroups()) {
-      ManCandidateCount = g.count;
-      if (g.candidates.size() <= 10) {
-        std::array<std::string, 10> c;
-        for (std::size_t i = 0; i < g.candidates.size(); ++i) c[i] = g.candidates[i];
-        ManReplaceAll(g.kana, g.candidates.front(), c);
-      } else {
-        std::array<std::string, 35> c;
-        for (std::size_t i = 0; i < g.candidates.size() && i < c.size(); ++i) c[i] = g.candidates[i];
-        ManReplaceAll2(g.kana, g.candidates.front(), c);
-      }
-    }
+    std::vector<ReplaceStep> steps;
+    collecting_ = &steps;
+    body();
+    collecting_ = nullptr;
+    RunStepsInPane(pane_, steps);
   } catch (...) {
     cleanUp();
     throw;
   }
   cleanUp();
-  // Characters of all lines, line ends not counted.
-  const std::string& text = pane_.Text();
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < text.size(); i += WholeCharLen(text, i))
-    if (text[i] != '\r' && text[i] != '\n') ++chars;
-  status_(2, std::to_string(chars) + "字");
+  if (counts) status_(2, std::to_string(CharactersOfLines(pane_.Text())) + "字");
+}
+
+void TScriptConversions::ConvertGroup(const CandidateGroup& g) {
+  ManCandidateCount = g.count;
+  if (g.candidates.size() <= 10) {
+    std::array<std::string, 10> c;
+    std::copy(g.candidates.begin(), g.candidates.end(), c.begin());
+    ManReplaceAll(g.kana, g.candidates.front(), c);
+  } else {
+    std::array<std::string, 35> c;
+    std::copy_n(g.candidates.begin(), std::min(g.candidates.size(), c.size()), c.begin());
+    ManReplaceAll2(g.kana, g.candidates.front(), c);
+  }
+}
+
+void TScriptConversions::ShineSpeedButton21Click() {
+  RunConversion(
+      [this] {
+        for (const ReplacePair& p : ManyoganaFixedSteps()) DoReplaceAll2(p.search, p.replacement);
+        for (const CandidateGroup& g : ManyoganaGroups()) ConvertGroup(g);
+      },
+      true);
 }
 
 void TScriptConversions::RunTable(const std::vector<ReplacePair>& table) {
-  stopWatch_.Start();
-  pane_.Lines().BeginUpdate();
-  cursor_.Begin();
-  auto cleanUp = [&] {
-    pane_.Lines().EndUpdate();
-    cursor_.End();
-    stopWatch_.Stop();
-    status_(1, stopWatch_.ElapsedText());
-  };
-  try {
-    for (const ReplacePair& p : table) DoReplaceAll2(p.search, p.replacement);
-  } catch (...) {
-    cleanUp();
-    throw;
-  }
-  cleanUp();
+  RunConversion(
+      [&] {
+        for (const ReplacePair& p : table) DoReplaceAll2(p.search, p.replacement);
+      },
+      false);
 }
 
 void TScriptConversions::KatakanaButton1Click() { RunTable(KatakanaToHiraganaTable()); }

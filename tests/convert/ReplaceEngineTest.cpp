@@ -8,56 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "convert/RereadingLoop.h"
+
 namespace hanaroku {
 namespace {
 
+using testing::PaneState;
+using testing::RefFind;
+using testing::RefLoop;
+
 constexpr std::size_t npos = std::string::npos;
-
-// ---- the loop that rereads the whole text after every replacement ----------
-// Kept here only, written as plainly as possible, to check the engine.
-
-bool RefLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool RefBreak(char c) { return c == '\r' || c == '\n'; }
-
-std::size_t RefCharLen(const std::string& t, std::size_t p) {
-  return RefLead(static_cast<unsigned char>(t[p])) && p + 1 < t.size() && !RefBreak(t[p + 1]) ? 2 : 1;
-}
-
-// First occurrence that covers whole characters of t, found by walking the
-// characters from the start.
-std::size_t RefFind(const std::string& t, const std::string& w) {
-  if (w.empty()) return npos;
-  for (std::size_t q = 0; q < t.size() && q + w.size() <= t.size(); q += RefCharLen(t, q)) {
-    if (t.compare(q, w.size(), w) != 0) continue;
-    std::size_t e = q;
-    while (e < q + w.size()) e += RefCharLen(t, e);
-    if (e == q + w.size()) return q;
-  }
-  return npos;
-}
-
-struct PaneState {
-  std::string text;
-  std::size_t selStart = 0, selLength = 0;
-  bool operator==(const PaneState&) const = default;
-};
-
-// Returns false when the loop did not end within maxPasses.
-bool RefLoop(PaneState& s, const std::string& search, IReplacementSource& src, std::size_t& count,
-             std::size_t maxPasses = 5000) {
-  count = 0;
-  for (std::size_t pass = 0; pass < maxPasses; ++pass) {
-    const std::string r(src.Next());
-    const std::string copy = s.text;  // read the whole text
-    const std::size_t q = RefFind(copy, search);
-    if (q == npos) return true;
-    s.text.replace(q, search.size(), r);
-    s.selStart = q + r.size();
-    s.selLength = 0;
-    ++count;
-  }
-  return false;
-}
 
 PaneState EngineRun(const PaneState& before, const std::string& search, IReplacementSource& src,
                     std::size_t& count, std::vector<ReplacedSpan>* spans = nullptr) {
@@ -178,6 +138,18 @@ TEST(ReplaceEngine, ReplacementHoldingTheSearchTextEndsInsteadOfLoopingForEver) 
   EXPECT_EQ(res.caret, 8u);
   EXPECT_EQ(r.draws_, 3u);
   ExpectSpansDescribe("abab", res.text, res.spans);
+  // A later replacement does not lead the search back into such text: the
+  // "a" that "aba" leaves before the next "b" is not taken up again.
+  ListReplacement r2({"aba", "b", "z"});
+  ReplaceAllResult res2 = ReplaceAllWholeChars("abab", "ab", r2);
+  EXPECT_EQ(res2.text, "abab");
+  EXPECT_EQ(res2.count, 2u);
+  EXPECT_EQ(res2.caret, 4u);
+  // A character replaced by itself is replaced once.
+  FixedReplacement same(A);
+  ReplaceAllResult res3 = ReplaceAllWholeChars(A + A + "x" + A, A, same);
+  EXPECT_EQ(res3.count, 3u);
+  EXPECT_EQ(res3.caret, 7u);
 }
 
 TEST(ReplaceEngine, RefusesToGrowBeyondTheLimit) {
@@ -254,7 +226,7 @@ TEST(ReplaceEngine, OnePassEqualsTheRereadingLoopOnRandomTexts) {
       const std::string p = rnd.Pieces(1, 1, true), q = rnd.Pieces(1, 1, true);
       search = p + q;
       start.text = rnd.Pieces(0, 20, true) + p + p + p + search + rnd.Pieces(0, 20, true);
-      tries = {q, q + p, "", p + q + q};
+      tries = {q, q + p, "", p + q + q, q + q + p + p, rnd.Pieces(2, 5, true)};
     } else {
       for (int k = 0; k < 4; ++k) tries.push_back(rnd.Pieces(0, 3, small));
     }
