@@ -1,113 +1,203 @@
-// Times the one-pass replace-all against the loop that rereads the whole
-// text after every replacement, on a generated Shift-JIS verse text (mostly
-// hiragana): the man'yōgana conversion (17 fixed steps, 67 drawn groups) and
-// the three kana conversions. The rereading loop is quadratic, so it runs on
-// a smaller text and its 1 MiB figure is extrapolated (stated as such).
+// Times the script conversions on a generated Shift-JIS verse text of 1 MiB
+// (mostly hiragana): the man'yōgana conversion (17 fixed steps, 67 drawn
+// groups) and the three kana conversions.
+//
+// For each conversion it prints
+//   - the whole button handler on a pane (TScriptConversions: all steps, the
+//     pane's single update and its line layout), best of several runs;
+//   - the same steps run one by one with the one-pass replace-all engine on a
+//     plain string;
+//   - the loop that rereads the whole text after every replacement (copy the
+//     text, search from the top, replace), on a plain string, which is less
+//     than it costs on a pane. In full at 64 KiB; at 1 MiB it is timed over
+//     whole steps for at least 20000 passes and its cost per pass is
+//     multiplied by the number of passes the conversion makes (each step
+//     makes one pass per replacement plus one). With --full the loop runs in
+//     full at 1 MiB as well (about half a minute per conversion).
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "controls/RichEditSx.h"
+#include "controls/StopWatch.h"
 #include "convert/KanaTables.h"
 #include "convert/ManyoganaTables.h"
 #include "convert/ReplaceEngine.h"
+#include "convert/ReplaceSteps.h"
+#include "convert/ScriptConversions.h"
+#include "platform/Clock.h"
 #include "platform/Encoding.h"
 
 using namespace hanaroku;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point t0) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+// Verse lines of 31 characters: mostly hiragana (small kana, "ー", "ん" and
+// the p-row among them), some katakana, kanji and ideographic spaces.
 std::string MakeVerse(std::size_t bytes) {
   std::mt19937 gen(42);
-  std::vector<std::string> chars;
-  for (const char* c : {"あ", "い", "う", "え", "お", "か", "き", "く", "け", "こ", "さ", "し", "す", "せ", "そ",
-                        "た", "ち", "つ", "て", "と", "な", "に", "ぬ", "ね", "の", "は", "ひ", "ふ", "へ", "ほ",
-                        "ま", "み", "む", "め", "も", "や", "ゆ", "よ", "ら", "り", "る", "れ", "ろ", "わ", "を",
-                        "ん", "が", "ぎ", "ぐ", "げ", "ご", "ざ", "じ", "ず", "ぜ", "ぞ", "だ", "で", "ど", "ば",
-                        "び", "ぶ", "べ", "ぼ", "ぱ", "っ", "ゃ", "ょ", "ー", "カ", "タ", "花", "月", "山", "　"})
-    chars.push_back(enc::Utf8ToSjis(c));
-  std::uniform_int_distribution<std::size_t> pick(0, chars.size() - 1);
+  std::vector<std::string> hiragana, other;
+  for (char16_t c = u'ぁ'; c <= u'ん'; ++c) hiragana.push_back(enc::Utf16ToSjis(std::u16string(1, c)));
+  for (const char* c : {"ー", "カ", "タ", "ツ", "パ", "ヴ", "ッ", "花", "月", "山", "　"})
+    other.push_back(enc::Utf8ToSjis(c));
+  std::uniform_int_distribution<std::size_t> pickH(0, hiragana.size() - 1), pickO(0, other.size() - 1);
+  std::uniform_int_distribution<int> percent(0, 99);
   std::string s;
   int col = 0;
   while (s.size() < bytes) {
-    std::size_t k = pick(gen);
-    if (k >= 69 && pick(gen) % 3) k = pick(gen) % 46;  // mostly hiragana
-    s += chars[k];
+    s += percent(gen) < 85 ? hiragana[pickH(gen)] : other[pickO(gen)];
     if (++col == 31) {
       s += "\r\n";
       col = 0;
     }
   }
+  s.resize(bytes);  // every piece is two bytes: no character is cut
   return s;
 }
 
-// The rereading loop, for comparison.
-void LoopReplace(std::string& text, const std::string& search, IReplacementSource& src) {
-  for (;;) {
-    const std::string r(src.Next());
-    const std::string copy = text;
-    const std::size_t q = FindWholeChars(copy, search);
-    if (q == std::string::npos) return;
-    text.replace(q, search.size(), r);
-  }
+struct Conversion {
+  const char* name;
+  void (TScriptConversions::*handler)();
+  std::vector<ReplaceStep> steps;
+};
+
+std::vector<ReplaceStep> FixedSteps(const std::vector<ReplacePair>& table) {
+  std::vector<ReplaceStep> steps;
+  for (const ReplacePair& p : table) steps.push_back({p.search, {p.replacement}, false, 0});
+  return steps;
 }
 
-void EngineReplace(std::string& text, const std::string& search, IReplacementSource& src) {
-  ReplaceAllResult r = ReplaceAllWholeChars(text, search, src);
-  if (r.count > 0) text = std::move(r.text);
-}
-
-template <class F>
-double TimeManyogana(std::string text, F replace) {
-  const auto t0 = std::chrono::steady_clock::now();
-  for (const ReplacePair& p : ManyoganaFixedSteps()) {
-    FixedReplacement r(p.replacement);
-    replace(text, p.search, r);
-  }
+std::vector<ReplaceStep> ManyoganaSteps() {
+  std::vector<ReplaceStep> steps = FixedSteps(ManyoganaFixedSteps());
   std::uint32_t seed = 43200000;
-  for (const CandidateGroup& g : ManyoganaGroups()) {
-    DrawnReplacement d(g.candidates.data(), static_cast<std::uint32_t>(g.count), seed++);
-    replace(text, g.kana, d);
-  }
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  for (const CandidateGroup& g : ManyoganaGroups()) steps.push_back({g.kana, g.candidates, true, seed++});
+  return steps;
 }
 
-template <class F>
-double TimeTable(std::string text, const std::vector<ReplacePair>& table, F replace) {
-  const auto t0 = std::chrono::steady_clock::now();
-  for (const ReplacePair& p : table) {
-    FixedReplacement r(p.replacement);
-    replace(text, p.search, r);
+class NoCursor final : public IBusyCursor {
+ public:
+  void Begin() override {}
+  void End() override {}
+};
+
+// The button handler on a pane holding `text`; best of `runs`.
+double TimeHandler(const std::string& text, const Conversion& c, int runs, std::string& panel1) {
+  double best = 1e300;
+  for (int i = 0; i < runs; ++i) {
+    TRichEditSx pane;
+    pane.SetClientSize(800, 600);
+    pane.SetText(text);
+    pane.Lines().Count();  // laid out before, as a pane on screen is
+    TStopWatch watch;
+    NoCursor cursor;
+    TScriptConversions conv(pane, watch, SystemClock(),
+                            [&panel1](int p, const std::string& s) { if (p == 1) panel1 = s; }, cursor);
+    const auto t0 = Clock::now();
+    (conv.*c.handler)();
+    best = std::min(best, MsSince(t0));
   }
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  return best;
+}
+
+// The steps one by one with the one-pass engine; best of `runs`. Returns
+// the number of passes a rereading loop makes for them.
+double TimeEngine(const std::string& text, const std::vector<ReplaceStep>& steps, int runs, std::size_t& passes) {
+  double best = 1e300;
+  for (int i = 0; i < runs; ++i) {
+    std::string t = text;
+    passes = 0;
+    const auto t0 = Clock::now();
+    for (const ReplaceStep& s : steps) {
+      ReplaceAllResult r = RunStep(t, s, static_cast<std::size_t>(-1), false);  // as for an uncoloured pane
+      passes += r.count + 1;
+      if (r.count > 0) t = std::move(r.text);
+    }
+    best = std::min(best, MsSince(t0));
+  }
+  return best;
+}
+
+// The rereading loop over the steps, stopping after the first step that
+// ends once `passLimit` passes are made. Returns the time, the passes made
+// in `passes`.
+double TimeLoop(const std::string& text, const std::vector<ReplaceStep>& steps, std::size_t passLimit,
+                std::size_t& passes) {
+  std::string t = text;
+  passes = 0;
+  const auto t0 = Clock::now();
+  for (const ReplaceStep& s : steps) {
+    StepReplacement source(s);
+    for (;;) {
+      const std::string r(source.Next());
+      const std::string copy = t;  // read the whole text
+      ++passes;
+      const std::size_t q = FindWholeChars(copy, s.search);
+      if (q == std::string::npos) break;
+      t.replace(q, s.search.size(), r);
+    }
+    if (passes >= passLimit) break;
+  }
+  return MsSince(t0);
 }
 
 }  // namespace
 
-int main() {
-  const std::size_t full = 1 << 20, small = 32 << 10;
-  const std::string big = MakeVerse(full), little = MakeVerse(small);
-  const double scale = static_cast<double>(full) / small;
-  std::printf("text: %zu bytes (one-pass); rereading loop on %zu bytes, extrapolated x%.0f^2\n", big.size(),
-              little.size(), scale);
-  struct Job {
-    const char* name;
-    const std::vector<ReplacePair>* table;
-  };
-  const Job jobs[] = {{"man'yogana", nullptr},
-                      {"katakana->hiragana", &KatakanaToHiraganaTable()},
-                      {"katakana->kanji", &KatakanaToKanjiTable()},
-                      {"hiragana->katakana", &HiraganaToKatakanaTable()}};
-  for (const Job& j : jobs) {
-    auto run = [&](const std::string& t, auto f) { return j.table ? TimeTable(t, *j.table, f) : TimeManyogana(t, f); };
-    const double fast = run(big, EngineReplace);
-    const double fastSmall = run(little, EngineReplace);
-    const double loopSmall = run(little, LoopReplace);
-    const double loopFull = loopSmall * scale * scale;
-    std::printf("%-20s one-pass 1 MiB %8.2f ms | at 32 KiB: one-pass %7.3f ms, loop %9.2f ms (x%.0f) | "
-                "loop 1 MiB est. %10.0f ms, ratio %.0f\n",
-                j.name, fast, fastSmall, loopSmall, loopSmall / fastSmall, loopFull, loopFull / fast);
+int main(int argc, char** argv) {
+  const bool full = argc > 1 && std::strcmp(argv[1], "--full") == 0;
+  const std::size_t big = 1 << 20, small = 64 << 10;
+  const std::string text = MakeVerse(big), little = MakeVerse(small);
+  std::size_t hira = 0;
+  for (std::size_t i = 0; i + 1 < text.size(); i += 2)
+    if (static_cast<unsigned char>(text[i]) == 0x82 && static_cast<unsigned char>(text[i + 1]) >= 0x9F) ++hira;
+  std::printf("text: %zu bytes of verse, %zu hiragana; small text: %zu bytes\n\n", text.size(), hira, little.size());
+
+  std::vector<Conversion> conversions;
+  conversions.push_back({"man'yogana", &TScriptConversions::ShineSpeedButton21Click, ManyoganaSteps()});
+  conversions.push_back(
+      {"katakana->hiragana", &TScriptConversions::KatakanaButton1Click, FixedSteps(KatakanaToHiraganaTable())});
+  conversions.push_back(
+      {"katakana->kanji", &TScriptConversions::KatakanaButton2Click, FixedSteps(KatakanaToKanjiTable())});
+  conversions.push_back(
+      {"hiragana->katakana", &TScriptConversions::HiraganaButton1Click, FixedSteps(HiraganaToKatakanaTable())});
+
+  for (const Conversion& c : conversions) {
+    std::string panel1;
+    const double handler = TimeHandler(text, c, 5, panel1);
+    std::size_t passes = 0, smallPasses = 0, loopPasses = 0;
+    const double engine = TimeEngine(text, c.steps, 3, passes);
+    const double engineSmall = TimeEngine(little, c.steps, 5, smallPasses);
+    std::string unused;
+    const double handlerSmall = TimeHandler(little, c, 5, unused);
+    const double loopSmall = TimeLoop(little, c.steps, static_cast<std::size_t>(-1), loopPasses);
+    double loop = 0, perPass = 0;
+    const char* how = "";
+    if (full) {
+      loop = TimeLoop(text, c.steps, static_cast<std::size_t>(-1), loopPasses);
+      perPass = loop / static_cast<double>(loopPasses);
+      how = "measured in full";
+    } else {
+      perPass = TimeLoop(text, c.steps, 20000, loopPasses) / static_cast<double>(loopPasses);
+      loop = perPass * static_cast<double>(passes);
+      how = "estimated";
+    }
+    std::printf("%s\n", c.name);
+    std::printf("  handler on the pane, 1 MiB   %9.2f ms   (stopwatch text %s)\n", handler, panel1.c_str());
+    std::printf("  engine step by step, 1 MiB   %9.2f ms   (%zu passes of a rereading loop)\n", engine, passes);
+    std::printf("  rereading loop, 1 MiB        %9.0f ms   (%s: %zu passes timed, %.1f us each)\n", loop, how,
+                loopPasses, perPass * 1000.0);
+    std::printf("  ratio loop / handler %.0f, loop / engine %.0f at 1 MiB\n", loop / handler, loop / engine);
+    std::printf("  at 64 KiB: handler %.3f ms, engine %.3f ms, loop %.1f ms measured in full: ratio %.0f and %.0f\n\n",
+                handlerSmall, engineSmall, loopSmall, loopSmall / handlerSmall, loopSmall / engineSmall);
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/RichEditColors.h"
 #include "controls/RichEditSx.h"
 #include "convert/ReplaceEngine.h"
 #include "convert/ReplaceSteps.h"
@@ -17,12 +18,13 @@ std::size_t LengthLimit(const TRichEditSx& pane) noexcept {
 }
 
 // Runs one rewrite of the pane's text; the pane takes its result as one
-// update, with the caret after the last replacement.
+// update, with the caret after the last replacement. The replaced spans are
+// only needed to keep colours.
 template <class Rewrite>
 void RewritePane(TRichEditSx& pane, Rewrite rewrite) {
   ReplaceAllResult res;
   try {
-    res = rewrite(pane.Text(), LengthLimit(pane));
+    res = rewrite(pane.Text(), LengthLimit(pane), !pane.Colors().Runs().empty());
   } catch (const std::length_error&) {
     throw MaxLengthError("テキストが最大長 (" + std::to_string(LengthLimit(pane)) + " バイト) を超えます。");
   }
@@ -33,8 +35,8 @@ void RewritePane(TRichEditSx& pane, Rewrite rewrite) {
 }  // namespace
 
 void ReplaceAllInPane(TRichEditSx& pane, std::string_view search, IReplacementSource& source) {
-  RewritePane(pane, [&](std::string_view text, std::size_t limit) {
-    return ReplaceAllWholeChars(text, search, source, limit);
+  RewritePane(pane, [&](std::string_view text, std::size_t limit, bool spans) {
+    return ReplaceAllWholeChars(text, search, source, limit, spans);
   });
 }
 
@@ -50,11 +52,15 @@ void RunStepsInPane(TRichEditSx& pane, std::span<const ReplaceStep> steps) {
     while (j < steps.size() && IsCharacterStep(steps[j])) ++j;
     if (j > i) {
       const auto run = steps.subspan(i, j - i);
-      RewritePane(pane, [run](std::string_view text, std::size_t) { return ReplaceCharacters(text, run); });
+      RewritePane(pane, [run](std::string_view text, std::size_t, bool spans) {
+        return ReplaceCharacters(text, run, nullptr, spans);
+      });
       i = j;
     } else {
       const ReplaceStep& step = steps[i];
-      RewritePane(pane, [&step](std::string_view text, std::size_t limit) { return RunStep(text, step, limit); });
+      RewritePane(pane, [&step](std::string_view text, std::size_t limit, bool spans) {
+        return RunStep(text, step, limit, spans);
+      });
       ++i;
     }
   }

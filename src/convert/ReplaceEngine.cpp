@@ -329,7 +329,7 @@ std::size_t FindWholeChars(std::string_view text, std::string_view what, std::si
 }
 
 ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view search,
-                                      IReplacementSource& source, std::size_t maxLength) {
+                                      IReplacementSource& source, std::size_t maxLength, bool recordSpans) {
   ReplaceAllResult res;
   const Searcher finder(search);
   const std::size_t len = finder.Length();
@@ -347,7 +347,7 @@ ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view se
   for (;;) {
     const std::size_t qT = cur.ToText(q);
     if (cur.Size() - len + r.size() > maxLength) throw std::length_error("replace-all: text too long");
-    spans.Record(qT, len, r.size());
+    if (recordSpans) spans.Record(qT, len, r.size());
     ++res.count;
     res.caret = qT + r.size();
 

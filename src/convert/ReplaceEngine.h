@@ -57,17 +57,19 @@ struct ReplaceAllResult {
   std::size_t count = 0;             // replacements made
   std::string text;                  // the new text; empty when count == 0
   std::size_t caret = 0;             // just after the last replacement (count > 0)
-  std::vector<ReplacedSpan> spans;   // what changed, in positions of the original text
+  std::vector<ReplacedSpan> spans;   // what changed, in positions of the original text (when asked for)
 };
 
 // Runs the replace-all on `text`. A replacement that itself holds the search
 // text would make the loop endless; the text such a replacement inserts is
 // never searched again instead (the search goes on after it and never
 // returns before its end). Throws std::length_error when the text would grow
-// beyond maxLength (nothing is returned then).
+// beyond maxLength (nothing is returned then). Without recordSpans the
+// result lists no spans.
 ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view search,
                                       IReplacementSource& source,
-                                      std::size_t maxLength = std::numeric_limits<std::size_t>::max());
+                                      std::size_t maxLength = std::numeric_limits<std::size_t>::max(),
+                                      bool recordSpans = true);
 
 // The generator of the man'yōgana draws: a 32-bit linear congruential
 // generator seeded from the UTC time of day in milliseconds.

@@ -78,13 +78,14 @@ bool IsCharacterStep(const ReplaceStep& step) noexcept {
   return true;
 }
 
-ReplaceAllResult RunStep(std::string_view text, const ReplaceStep& step, std::size_t maxLength) {
+ReplaceAllResult RunStep(std::string_view text, const ReplaceStep& step, std::size_t maxLength,
+                         bool recordSpans) {
   StepReplacement source(step);
-  return ReplaceAllWholeChars(text, step.search, source, maxLength);
+  return ReplaceAllWholeChars(text, step.search, source, maxLength, recordSpans);
 }
 
 ReplaceAllResult ReplaceCharacters(std::string_view text, std::span<const ReplaceStep> steps,
-                                   std::vector<std::size_t>* stepCounts) {
+                                   std::vector<std::size_t>* stepCounts, bool recordSpans) {
   ReplaceAllResult res;
   const StepIndex index(steps);
   std::vector<StepReplacement> sources;
@@ -111,7 +112,7 @@ ReplaceAllResult ReplaceCharacters(std::string_view text, std::span<const Replac
         ends[static_cast<std::size_t>(k)] = p + 2;
         k = index.After(Code(r), k);
       } while (k >= 0);
-      res.spans.push_back({p, 2, 2});
+      if (recordSpans) res.spans.push_back({p, 2, 2});
     }
     p += 2;
   }

@@ -52,15 +52,16 @@ bool IsCharacterStep(const ReplaceStep& step) noexcept;
 
 // One step by itself, with the one-pass engine.
 ReplaceAllResult RunStep(std::string_view text, const ReplaceStep& step,
-                         std::size_t maxLength = std::numeric_limits<std::size_t>::max());
+                         std::size_t maxLength = std::numeric_limits<std::size_t>::max(), bool recordSpans = true);
 
 // A run of character steps (IsCharacterStep must hold for each) in one pass.
 // The result is that of running them one after the other: the text, the
 // replaced spans, and the caret just after the last replacement of the last
 // step that replaced anything (count 0 and no text when none did). The
 // replacements of each step go to stepCounts when given; each step draws
-// one more time than it replaces, as its own replace-all does.
+// one more time than it replaces, as its own replace-all does. Without
+// recordSpans the result lists no spans.
 ReplaceAllResult ReplaceCharacters(std::string_view text, std::span<const ReplaceStep> steps,
-                                   std::vector<std::size_t>* stepCounts = nullptr);
+                                   std::vector<std::size_t>* stepCounts = nullptr, bool recordSpans = true);
 
 }  // namespace hanaroku

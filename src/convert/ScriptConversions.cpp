@@ -9,6 +9,7 @@
 #include "convert/ReplaceEngine.h"
 #include "convert/ReplaceSteps.h"
 #include "platform/Clock.h"
+#include "platform/Encoding.h"
 
 namespace hanaroku {
 namespace {
@@ -19,10 +20,17 @@ constexpr bool AcceptedByManReplaceAll2(std::int32_t n) noexcept {
 
 // Characters of all lines: line ends are not counted, a double-byte
 // character counts one.
-std::size_t CharactersOfLines(const std::string& text) noexcept {
+std::size_t CharactersOfLines(std::string_view text) noexcept {
   std::size_t chars = 0;
-  for (std::size_t i = 0; i < text.size(); i += WholeCharLen(text, i))
-    if (text[i] != '\r' && text[i] != '\n') ++chars;
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    if (b == '\r' || b == '\n') {
+      ++i;
+      continue;
+    }
+    ++chars;
+    i += enc::IsLeadByte(b) && i + 1 < text.size() && text[i + 1] != '\r' && text[i + 1] != '\n' ? 2 : 1;
+  }
   return chars;
 }
 
