@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/AppSettings.h"
 #include "app/FileNames.h"
 #include "app/PathShortening.h"
 #include "app/Splash.h"
@@ -24,8 +25,17 @@ constexpr std::uint32_t kImeUnderline = 0x4;  // CFE_UNDERLINE
 
 TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock& clock, TimerFactory timers,
                        IMainWindowHost& host)
-    : dialogs_(dialogs), shell_(shell), fs_(fs), clock_(clock), timers_(std::move(timers)), host_(host) {
+    : RegManager1(fs, &dialogs),
+      dialogs_(dialogs),
+      shell_(shell),
+      fs_(fs),
+      clock_(clock),
+      timers_(std::move(timers)),
+      host_(host) {
   ApplyDesignProperties();
+  FillSettingsItems(RegManager1.RegItems);
+  RestoreSettings = [](TMainForm1& f) { RestoreAppSettings(f, f.RegManager1); };
+  SaveSettings = [](TMainForm1& f) { StoreAppSettings(f, f.RegManager1); };
   // The right pane's caret position follows keys, clicks and changes.
   RichEditNx1.OnKeyDown = RichEditNx1.OnKeyUp = [this](int, bool, bool) { GetColRow(); };
   RichEditNx1.OnMouseDown = RichEditNx1.OnMouseUp = RichEditNx1.OnChange = [this] { GetColRow(); };
@@ -97,8 +107,8 @@ void TMainForm1::FormCreate() {
     const std::string ext = ExtractFileExt(ProgramFile);
     SettingsFileName = ProgramFile.substr(0, ProgramFile.size() - ext.size()) + ".ini";
   }
+  RegManager1.IniFileName = SettingsFileName;
   if (RestoreSettings) RestoreSettings(*this);
-  HtmButton8Caption = Mfn == "ＭＳ 明朝" ? "明" : "ゴ";
   if (WasMaximized) Bounds = WindowBounds{16, 16, 780, 550};
   ShineSpeedButton23Hint = ShortenForPanel(Expas, 4);
   ShineSpeedButton24Hint = ShortenForPanel(Expas2, 4);
@@ -115,9 +125,9 @@ void TMainForm1::FormCreate() {
   SetIMEcolor();
   ClockColor = RichEditNx1.Color();
   ClockFontColor = RichEditNx1.Font().color;
-  BannerColor = RichEditNx2.Color();
-  BannerFontColor = RichEditNx2.Font().color;
-  BannerInterval = 0;
+  MsgSCR1.Color = RichEditNx2.Color();
+  MsgSCR1.Font.color = RichEditNx2.Font().color;
+  MsgSCR1.Interval = 0;
   LeftPaneVisible = false;
   SplitterVisible = false;
   TextOpenDialog1.initialDir = TextOpenDialog2.initialDir = ExeDir;
@@ -125,7 +135,7 @@ void TMainForm1::FormCreate() {
   SyncChecks();
   RightTextColor = RichEditNx1.Font().color;
   LeftTextColor = RichEditNx2.Font().color;
-  if (CheckBox1 && CheckBox2) CheckBox1 = false;
+  if (CheckBox1 && CheckBox2) SetCheckBox(1, false);
   SavedLineColor1 = mclo;
   SavedLineColor2 = mclt;
   LeftPaneWidth = SavedLeftWidth;
@@ -275,7 +285,7 @@ void TMainForm1::ShineSpeedButton4Click() {
   RichEditNx2.ResetColors();
   RichEditNx2.SetFont(f);
   LeftTextColor = RichEditNx2.Font().color;
-  BannerFontColor = LeftTextColor;
+  MsgSCR1.Font.color = LeftTextColor;
   host_.Repaint();
 }
 
@@ -291,7 +301,7 @@ void TMainForm1::ShineSpeedButton8Click() {
   TColor c = RichEditNx2.Color();
   if (!dialogs_.ChooseColor(c)) return;
   RichEditNx2.SetColor(c);
-  BannerColor = c;
+  MsgSCR1.Color = c;
   host_.Repaint();
 }
 
@@ -309,7 +319,7 @@ void TMainForm1::N9Click() {
   if (!dialogs_.ChooseColor(c)) return;
   RichEditNx2.SetFontColor(c);
   LeftTextColor = c;
-  BannerFontColor = c;
+  MsgSCR1.Font.color = c;
   host_.Repaint();
 }
 
@@ -317,7 +327,7 @@ void TMainForm1::ShineSpeedButton28Click() {
   SyncFontColor = RichEditNx2.Font().color;
   SyncFontName = RichEditNx2.Font().name;
   RichEditNx2.SetFont(RichEditNx1.Font());
-  BannerFontColor = RichEditNx2.Font().color;
+  MsgSCR1.Font.color = RichEditNx2.Font().color;
   host_.Repaint();
 }
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/RegManager.h"
+#include "app/StoredComponents.h"
 #include "controls/RichEditSx.h"
 #include "platform/Canvas.h"
 
@@ -169,6 +171,16 @@ class TMainForm1 {
        CheckBox6 = false, CheckBox7 = false, CheckBox8 = true, CheckBox9 = false, CheckBox10 = false,
        CheckBox11 = false, CheckBox12 = false, CheckBox13 = false, CheckBox14 = true;
   std::string SavedLineColor1, SavedLineColor2;  // copies of mclo / mclt for the colour check boxes
+  // CheckBox<index> (1..14). Setting a box to another state runs its click rule.
+  bool CheckBoxChecked(int index) const;
+  void SetCheckBox(int index, bool checked);
+  void CheckBox1Click();
+  void CheckBox2Click();
+  void CheckBox3Click();
+  void CheckBox6Click();
+  void CheckBox7Click();
+  void CheckBox13Click();
+  void CheckBox14Click();
   std::string HtmButton8Caption = "明";
   std::string RightHtmlFileName, LeftHtmlFileName;
   int HitCount = 0;             // shared hit counter of the colouring commands
@@ -177,13 +189,17 @@ class TMainForm1 {
   std::string Expas, Expas2;
   std::string ShineSpeedButton23Hint = "EXE Run1", ShineSpeedButton24Hint = "EXE Run2";
 
-  // ---- clock and banner colours ----------------------------------------------
+  // ---- clock, banner and drop targets ----------------------------------------
   TColor ClockColor = 0, ClockFontColor = 0;     // ClockLabel2
-  TColor BannerColor = 0, BannerFontColor = 0;   // MsgSCR1
-  unsigned BannerInterval = 0;                   // 0: not scrolling
+  MsgSCRProperties MsgSCR1;                      // the banner; Interval 0: standing still
+  DropDstProperties DropDst1{"RichEditNx1", THookTarget::htControl, true, "DropDst1FileDrop"};
+  DropDstProperties DropDst2{"RichEditNx2", THookTarget::htControl, true, "DropDst2FileDrop"};
 
-  // ---- settings hooks --------------------------------------------------------
-  // Restores every stored setting (FormCreate) / writes them (FormCloseQuery).
+  // ---- settings ------------------------------------------------------------------
+  // The store of the settings file, with the items of AppSettings.
+  TRegManager RegManager1;
+  // Restores every stored setting (FormCreate) / writes them (FormCloseQuery);
+  // AppSettings by default.
   std::function<void(TMainForm1&)> RestoreSettings;
   std::function<void(TMainForm1&)> SaveSettings;
 
@@ -265,6 +281,8 @@ class TMainForm1 {
   TForm3* Splash() const noexcept { return form3_.get(); }
 
  private:
+  static bool TMainForm1::*CheckBoxField(int index);
+  void RestoreSavedLineColors();
   struct Handler {
     Command command;
     void (TMainForm1::*run)();

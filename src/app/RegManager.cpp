@@ -163,7 +163,7 @@ std::optional<IniFile> TRegFiler::LoadForRead() {
   if (manager_.RegType == TRegType::rtReg) {
     if (!manager_.registryReported_) {
       manager_.registryReported_ = true;
-      manager_.ErrorBox("can not create Registry object.\nSettings are kept in an INI file only.");
+      manager_.ErrorBox("can not create Registry object.\nThe registry is not supported: no setting is read or stored.");
     }
     return std::nullopt;
   }

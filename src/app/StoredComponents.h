@@ -1,0 +1,106 @@
+#pragma once
+// The components of the main window whose state the settings store keeps
+// (RichEditNx1Component, RichEditNx2Component, MsgSCR1Component,
+// DropDst1Component, DropDst2Component), as IPersistent views.
+//
+// The scrolling banner MsgSCR1 and the drop targets DropDst1/DropDst2 are
+// kept as plain property sets of the main window until their controls take
+// them over; the panes are read and written through their public API.
+//
+// What each state holds (record names as in the blob):
+//   TRichEditSx  Font, Color, Vertical, WordWrap, SelectionBar, UseRegKey,
+//                Width, Height (client size; the left pane's Width is its
+//                docked width, the only one that is restored, the frame
+//                placing the panes). Never the text.
+//   TMsgSCR      Msg (UTF-8), Font, Color, Interval, Show, Align, Left, Top,
+//                Width, Height, Hint.
+//   TDropDst     Control (the pane's name), Target, AcceptDrop, OnFileDrop
+//                (the handler's name).
+// A value that does not make sense (a colour that is no colour, an unknown
+// pane or handler name, an alignment out of range) is passed over: that
+// property keeps what it had, as a property missing from the state does.
+#include <cstdint>
+#include <string>
+
+#include "app/ComponentState.h"
+#include "platform/Canvas.h"
+#include "platform/Dialogs.h"
+
+namespace hanaroku {
+
+class TRichEditSx;
+
+enum class TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class THookTarget : std::uint8_t { htControl, htForm };
+
+constexpr TColor kClBtnFace = 0x8000000Fu;
+
+// MsgSCR1, the scrolling banner on NNBar3, as designed.
+struct MsgSCRProperties {
+  std::string Msg = "くらきよりくらき道にぞ入りぬべきはるかに照らせ山の端の月 花守詠女";
+  FontSpec Font{"ＭＳ 明朝", 17, false, false, false, false, 0xFFFFFF, 128};
+  TColor Color = kClBtnFace;
+  unsigned Interval = 0;  // scroll period in ms; 0: the banner stands still
+  bool Show = true;
+  TAlign Align = TAlign::alNone;
+  int Left = 500, Top = 5, Width = 167, Height = 20;
+  std::string Hint = "三首 六句 まで";
+  bool operator==(const MsgSCRProperties&) const = default;
+};
+
+// A file-drop target on a pane.
+struct DropDstProperties {
+  std::string Control;  // "RichEditNx1" or "RichEditNx2"; empty: none
+  THookTarget Target = THookTarget::htControl;
+  bool AcceptDrop = true;
+  std::string OnFileDrop;  // "DropDst1FileDrop" or "DropDst2FileDrop"; empty: none
+  bool operator==(const DropDstProperties&) const = default;
+};
+
+// True for a 0x00BBGGRR colour and for the platform's system colours.
+bool IsColorValue(TColor c) noexcept;
+
+class PaneComponent final : public IPersistent {
+ public:
+  // dockedWidth: the left pane's width held by the window (null for the
+  // right pane, which fills what the left pane leaves).
+  PaneComponent(TRichEditSx& pane, std::string name, int* dockedWidth = nullptr)
+      : pane_(pane), name_(std::move(name)), dockedWidth_(dockedWidth) {}
+  std::string ClassName() const override { return "TRichEditSx"; }
+  std::string Name() const override { return name_; }
+  void WriteState(StateWriter& w) const override;
+  void ReadState(const StateReader& r) override;
+
+ private:
+  TRichEditSx& pane_;
+  std::string name_;
+  int* dockedWidth_;
+};
+
+class MsgSCRComponent final : public IPersistent {
+ public:
+  MsgSCRComponent(MsgSCRProperties& props, std::string name) : props_(props), name_(std::move(name)) {}
+  std::string ClassName() const override { return "TMsgSCR"; }
+  std::string Name() const override { return name_; }
+  void WriteState(StateWriter& w) const override;
+  void ReadState(const StateReader& r) override;
+
+ private:
+  MsgSCRProperties& props_;
+  std::string name_;
+};
+
+class DropDstComponent final : public IPersistent {
+ public:
+  DropDstComponent(DropDstProperties& props, std::string name) : props_(props), name_(std::move(name)) {}
+  std::string ClassName() const override { return "TDropDst"; }
+  std::string Name() const override { return name_; }
+  void WriteState(StateWriter& w) const override;
+  void ReadState(const StateReader& r) override;
+
+ private:
+  DropDstProperties& props_;
+  std::string name_;
+};
+
+}  // namespace hanaroku

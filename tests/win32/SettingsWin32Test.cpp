@@ -1,0 +1,98 @@
+// The settings file across two runs of the real main window: the first run
+// without a file, a close that writes it, and a second run that comes back
+// as the first one was left.
+#include "TestUtil.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "app/IniFile.h"
+#include "platform/Encoding.h"
+#include "platform/FileSystem.h"
+#include "platform/win32/MainMenu.h"
+#include "platform/win32/MainWindow.h"
+
+namespace hanaroku::win32 {
+namespace {
+
+// Closes the window the way the user does. The window posts a quit message
+// when it goes; it is taken out of the queue so that no other test sees it.
+void CloseLikeTheUser(MainWindow& main) {
+  ::SendMessageW(main.Handle(), WM_CLOSE, 0, 0);
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+// The check mark of a menu bar item, as the user sees it when its menu opens.
+bool MenuBarChecked(HWND wnd, Command c) {
+  HMENU bar = ::GetMenu(wnd);
+  for (int i = 0; i < ::GetMenuItemCount(bar); ++i)
+    if (HMENU sub = ::GetSubMenu(bar, i)) ::SendMessageW(wnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), i);
+  UINT state = ::GetMenuState(bar, CommandId(c), MF_BYCOMMAND);
+  EXPECT_NE(state, static_cast<UINT>(-1));
+  return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+}
+
+class SettingsRuns : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+  }
+  test::ScratchDir dir;
+  std::string program = dir.File("hanaroku.exe");
+  std::string ini = dir.File("hanaroku.ini");
+};
+
+TEST_F(SettingsRuns, AFirstRunAndASecondOneAfterSwitchingTheRightPane) {
+  {
+    MainWindow first;
+    first.Create(program);
+    first.Show(SW_SHOWNORMAL);
+    RECT r{};
+    ASSERT_TRUE(::GetWindowRect(first.Handle(), &r));
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 780);
+    EXPECT_EQ(r.bottom - r.top, 550);
+    EXPECT_TRUE(MenuBarChecked(first.Handle(), Command::VHClick));
+    EXPECT_TRUE(MenuBarChecked(first.Handle(), Command::WordWrapClick));
+    EXPECT_FALSE(test::Exists(ini));
+
+    first.Form().Execute(Command::VHClick);
+    first.Form().Execute(Command::WordWrapClick);
+    first.Form().Edit4 = "花の歌";
+    CloseLikeTheUser(first);
+    EXPECT_FALSE(::IsWindow(first.Handle()));
+  }
+  ASSERT_TRUE(test::Exists(ini));
+  const std::string bytes = test::ReadRaw(ini);
+  EXPECT_NE(bytes.find("[Form\\RichEditNx1]\r\nprop_c="), std::string::npos);
+  EXPECT_NE(bytes.find(enc::Utf8ToSjis("Text=花の歌\r\n")), std::string::npos);  // Shift-JIS
+  EXPECT_EQ(IniFile::Parse(bytes).Get("Form\\MainForm1", "Width"), "780");
+
+  MainWindow second;
+  second.Create(program);
+  second.Show(SW_SHOWNORMAL);
+  TMainForm1& f = second.Form();
+  EXPECT_FALSE(f.RichEditNx1.Vertical());
+  EXPECT_FALSE(f.RichEditNx1.WordWrap());
+  EXPECT_TRUE(f.RichEditNx2.Vertical());
+  EXPECT_FALSE(MenuBarChecked(second.Handle(), Command::VHClick));
+  EXPECT_FALSE(MenuBarChecked(second.Handle(), Command::WordWrapClick));
+  EXPECT_TRUE(MenuBarChecked(second.Handle(), Command::HHVClick));
+  EXPECT_FALSE(f.N14);
+  EXPECT_EQ(f.Edit4, "花の歌");
+  RECT r{};
+  ASSERT_TRUE(::GetWindowRect(second.Handle(), &r));
+  EXPECT_EQ(r.left, 20);
+  EXPECT_EQ(r.right - r.left, 780);
+  CloseLikeTheUser(second);
+}
+
+}  // namespace
+}  // namespace hanaroku::win32
