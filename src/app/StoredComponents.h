@@ -21,6 +21,7 @@
 // property keeps what it had, as a property missing from the state does.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "app/ComponentState.h"
 #include "platform/Canvas.h"
