@@ -9,12 +9,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Commands.h"
 #include "app/RegManager.h"
 #include "app/StoredComponents.h"
 #include "controls/RichEditSx.h"
+#include "controls/StopWatch.h"
+#include "convert/ScriptConversions.h"
 #include "platform/Canvas.h"
 
 namespace hanaroku {
@@ -250,6 +253,15 @@ class TMainForm1 {
   void Paste1Click();
   void SelectAllClick();
 
+  // Script conversions of the left pane, and the replace-all primitive on it.
+  void ShineSpeedButton21Click() { conversions_.ShineSpeedButton21Click(); }
+  void KatakanaButton1Click() { conversions_.KatakanaButton1Click(); }
+  void KatakanaButton2Click() { conversions_.KatakanaButton2Click(); }
+  void HiraganaButton1Click() { conversions_.HiraganaButton1Click(); }
+  void DoReplaceAll2(std::string_view search, std::string_view replacement) {
+    conversions_.DoReplaceAll2(search, replacement);
+  }
+
   // Layout and display.
   void ShineSpeedButton2Click();
   void VHClick();
@@ -317,6 +329,25 @@ class TMainForm1 {
   TimerFactory timers_;
   IMainWindowHost& host_;
   std::unique_ptr<TForm3> form3_;
+
+ public:
+  // The stopwatch of the long commands (declared after the clock it reads).
+  TStopWatch StopWatch1{clock_};
+
+ private:
+  // The application-wide hourglass of the conversions.
+  class HourglassCursor final : public IBusyCursor {
+   public:
+    explicit HourglassCursor(IMainWindowHost& host) noexcept : host_(host) {}
+    void Begin() override { host_.SetHourglass(true); }
+    void End() override { host_.SetHourglass(false); }
+
+   private:
+    IMainWindowHost& host_;
+  };
+  HourglassCursor hourglass_{host_};
+  TScriptConversions conversions_{RichEditNx2, StopWatch1, clock_,
+                                  [this](int panel, const std::string& text) { SetPanel(panel, text); }, hourglass_};
 };
 
 }  // namespace hanaroku

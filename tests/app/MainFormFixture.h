@@ -111,7 +111,8 @@ struct FakeHost final : IMainWindowHost {
   void LayoutChanged() override {}
   void StatusPanelChanged(int) override {}
   void MenuChecksChanged() override {}
-  void SetHourglass(bool) override {}
+  void SetHourglass(bool on) override { hourglass.push_back(on); }
+  std::vector<bool> hourglass;
   const ITextMeasurer& StatusBarMeasurer() override { return measurer; }
   FocusOwner focus = FocusOwner::Other;
   bool active = true;
