@@ -81,6 +81,15 @@ std::u16string GroupOf(const char* kana) {
 
 bool In(char16_t c, const std::u16string& set) { return set.find(c) != std::u16string::npos; }
 
+// The man'yōgana of `kana` repeated `times` times, as UTF-16.
+std::u16string ConvertRepeated(Fixture& f, const char* kana, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += S(kana);
+  f.left.SetText(text);
+  f.conv.ShineSpeedButton21Click();
+  return enc::SjisToUtf16(f.left.Text());
+}
+
 TEST(ScriptConversions, KanaConversionsFollowTheirTables) {
   Fixture f;
   f.right.SetText(S("アイウ"));
@@ -196,11 +205,7 @@ TEST(ScriptConversions, GroupsStartingInDifferentMillisecondsDrawDifferently) {
   // "な" is group 40, "ぎ" group 41: with the clock advancing 1 ms per
   // reading their seeds are 39 and 40.
   Fixture f;
-  std::string text;
-  for (int i = 0; i < 8; ++i) text += S("なぎ");
-  f.left.SetText(text);
-  f.conv.ShineSpeedButton21Click();
-  const std::u16string out = enc::SjisToUtf16(f.left.Text());
+  const std::u16string out = ConvertRepeated(f, "なぎ", 8);
   const std::u16string na = GroupOf("な"), gi = GroupOf("ぎ");
   ManRandom rNa(39), rGi(40);
   for (int i = 0; i < 8; ++i) {
@@ -211,12 +216,8 @@ TEST(ScriptConversions, GroupsStartingInDifferentMillisecondsDrawDifferently) {
 
 TEST(ScriptConversions, WeightOfADoubledCandidateOverManyDraws) {
   Fixture f;
-  std::string text;
-  for (int i = 0; i < 6000; ++i) text += S("げろ");
-  f.left.SetText(text);
-  f.conv.ShineSpeedButton21Click();
   std::map<char16_t, int> n;
-  for (char16_t c : enc::SjisToUtf16(f.left.Text())) ++n[c];
+  for (char16_t c : ConvertRepeated(f, "げろ", 6000)) ++n[c];
   EXPECT_EQ(n.size(), 11u + 14u);  // "下" and "路" stand twice in their lists
   EXPECT_GT(n[u'下'], 850);  // about 2/12 of 6000 = 1000
   EXPECT_LT(n[u'下'], 1150);
