@@ -22,6 +22,9 @@
 //     valid, so the scan resumes at t without rereading anything before it.
 // A pass that finds nothing ends both loops; the replacements are chosen
 // once per pass in both, the last one included, so both draw equally often.
+// This is about replacements that do not hold the search text, the only ones
+// with which the loop can end. One that holds it would keep the loop going
+// for ever; here the text it inserts is simply never searched again.
 //
 // The current text lives in one buffer with a gap: buf[0, w) + buf[j, end).
 // Before each replacement the gap moves to the resume point t (the few bytes
