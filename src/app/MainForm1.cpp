@@ -160,12 +160,22 @@ void TMainForm1::FormShow() {
 }
 
 bool TMainForm1::FormCloseQuery() {
-  if (RichEditNx1.Modified() || RichEditNx2.Modified()) {
-    if (dialogs_.MessageBox(kCloseQuestion, kConfirm, MsgButtons::YesNo, MsgIcon::Information) != MsgResult::Yes)
-      return false;
+  if (!ConfirmClose()) return false;
+  FinishClose();
+  return true;
+}
+
+bool TMainForm1::ConfirmClose() {
+  if (!RichEditNx1.Modified() && !RichEditNx2.Modified()) return true;
+  return dialogs_.MessageBox(kCloseQuestion, kConfirm, MsgButtons::YesNo, MsgIcon::Information) == MsgResult::Yes;
+}
+
+void TMainForm1::FinishClose() {
+  // The user has agreed to discard the text: nothing is left to ask about.
+  for (TRichEditSx* pane : {&RichEditNx1, &RichEditNx2}) {
+    pane->ClearAll();
+    pane->SetModified(false);
   }
-  RichEditNx1.ClearAll();
-  RichEditNx2.ClearAll();
   if (SaveSettings) {
     try {
       SaveSettings(*this);
@@ -174,7 +184,6 @@ bool TMainForm1::FormCloseQuery() {
       ReportFileError(e.what());
     }
   }
-  return true;
 }
 
 void TMainForm1::WMSysCommand(unsigned code) noexcept {

@@ -211,6 +211,11 @@ class TMainForm1 {
   void FormShow();
   // Returns whether the window may close.
   bool FormCloseQuery();
+  // The two halves of the close query, for a session end: the question when
+  // the session asks, the clearing and writing only once it really ends (a
+  // log-off that is cancelled must not have cleared the panes).
+  bool ConfirmClose();
+  void FinishClose();
   // After the default processing of WM_SYSCOMMAND.
   void WMSysCommand(unsigned code) noexcept;
   // Minimum tracking size (WM_GETMINMAXINFO).

@@ -117,6 +117,27 @@ TEST_F(MainForm, ExitWithBothModifiedSavesOnlyRightThenCloseQueryAsks) {
   EXPECT_EQ(form.RichEditNx2.Text(), "");
 }
 
+TEST_F(MainForm, ASessionEndClearsAndWritesOnlyOnceItReallyEnds) {
+  int saved = 0;
+  form.SaveSettings = [&](TMainForm1&) { ++saved; };
+  form.RichEditNx1.SetText("poem");
+  form.RichEditNx1.SetModified(true);
+  dialogs.answers = {MsgResult::No};
+  EXPECT_FALSE(form.ConfirmClose());
+  dialogs.answers = {MsgResult::Yes};
+  EXPECT_TRUE(form.ConfirmClose());
+  // The log-off may still be cancelled: nothing is lost yet.
+  EXPECT_EQ(form.RichEditNx1.Text(), "poem");
+  EXPECT_EQ(saved, 0);
+  form.FinishClose();
+  EXPECT_EQ(form.RichEditNx1.Text(), "");
+  EXPECT_EQ(saved, 1);
+  // Cleared text was agreed to be discarded: a later close asks nothing.
+  const std::size_t asked = dialogs.messages.size();
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_EQ(dialogs.messages.size(), asked);
+}
+
 TEST_F(MainForm, FailedReadAndWriteKeepTextAndNameAndReport) {
   fs.files["C:\\a.txt"] = "old";
   dialogs.openPaths = {"C:\\a.txt"};

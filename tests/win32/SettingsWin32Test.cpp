@@ -94,5 +94,23 @@ TEST_F(SettingsRuns, AFirstRunAndASecondOneAfterSwitchingTheRightPane) {
   CloseLikeTheUser(second);
 }
 
+TEST_F(SettingsRuns, ALogOffThatIsCancelledKeepsTheTextAndWritesNothing) {
+  MainWindow main;
+  main.Create(program);
+  main.Show(SW_SHOWNORMAL);
+  main.Form().RichEditNx1.SetText("poem");
+  main.Form().RichEditNx1.SetModified(false);  // saved: the session asks nothing
+  EXPECT_TRUE(::SendMessageW(main.Handle(), WM_QUERYENDSESSION, 0, 0));
+  ::SendMessageW(main.Handle(), WM_ENDSESSION, FALSE, 0);  // another program said no
+  EXPECT_EQ(main.Form().RichEditNx1.Text(), "poem");
+  EXPECT_FALSE(test::Exists(ini));
+  // The session really ends: the settings are written.
+  EXPECT_TRUE(::SendMessageW(main.Handle(), WM_QUERYENDSESSION, 0, 0));
+  ::SendMessageW(main.Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(test::Exists(ini));
+  EXPECT_EQ(main.Form().RichEditNx1.Text(), "");
+  CloseLikeTheUser(main);
+}
+
 }  // namespace
 }  // namespace hanaroku::win32

@@ -1,5 +1,7 @@
 #include "TestUtil.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 #include <vector>
 
@@ -26,17 +28,65 @@ void RemoveTree(const std::wstring& dir) {
   ::RemoveDirectoryW(dir.c_str());
 }
 
+// A message box or dialog that a test did not expect would wait for a click
+// until the suite's time limit: fail the test at once and dismiss the box.
+LRESULT CALLBACK UnexpectedDialogHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE) {
+    HWND wnd = reinterpret_cast<HWND>(wp);
+    wchar_t cls[16] = {};
+    ::GetClassNameW(wnd, cls, 16);
+    if (std::wstring(cls) == L"#32770") {
+      wchar_t caption[256] = {};
+      ::GetWindowTextW(wnd, caption, 256);
+      std::wstring text;
+      for (HWND child = ::GetWindow(wnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t part[512] = {};
+        ::GetWindowTextW(child, part, 512);
+        text += part;
+        text += L" | ";
+      }
+      ADD_FAILURE() << "unexpected dialog \"" << Narrow(caption) << "\": " << Narrow(text);
+      // Whichever of these the box has closes it; the others find it gone.
+      for (WPARAM id : {IDCANCEL, IDNO, IDOK}) ::PostMessageW(wnd, WM_COMMAND, id, 0);
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
+class NoUnexpectedDialogs final : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    hook_ = ::SetWindowsHookExW(WH_CBT, &UnexpectedDialogHook, nullptr, ::GetCurrentThreadId());
+  }
+  void TearDown() override {
+    if (hook_) ::UnhookWindowsHookEx(hook_);
+  }
+
+ private:
+  HHOOK hook_ = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const kNoUnexpectedDialogs =
+    ::testing::AddGlobalTestEnvironment(new NoUnexpectedDialogs);
+
 }  // namespace
 
 ScratchDir::ScratchDir() {
   wchar_t temp[MAX_PATH + 1] = {};
   ::GetTempPathW(MAX_PATH, temp);
   ::CreateDirectoryW(temp, nullptr);  // a fresh Wine prefix may lack it
+  // A folder left behind by a killed run may carry the same name: take the next.
   static int serial = 0;
-  std::wstring dir = std::wstring(temp) + L"花録テスト_" + std::to_wstring(::GetCurrentProcessId()) + L"_" +
-                     std::to_wstring(++serial) + L"\\";
-  if (!::CreateDirectoryW(dir.c_str(), nullptr)) throw std::runtime_error("cannot create the scratch directory");
-  path_ = Narrow(dir);
+  for (int tries = 0; tries < 1000; ++tries) {
+    std::wstring dir = std::wstring(temp) + L"花録テスト_" + std::to_wstring(::GetCurrentProcessId()) + L"_" +
+                       std::to_wstring(++serial) + L"\\";
+    if (::CreateDirectoryW(dir.c_str(), nullptr)) {
+      path_ = Narrow(dir);
+      return;
+    }
+    if (::GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  throw std::runtime_error("cannot create the scratch directory");
 }
 
 ScratchDir::~ScratchDir() { RemoveTree(Widen(path_)); }

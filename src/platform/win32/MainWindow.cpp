@@ -289,7 +289,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       OnClose();
       return 0;
     case WM_QUERYENDSESSION:
-      return form_ && form_->FormCloseQuery() ? TRUE : FALSE;
+      return !form_ || form_->ConfirmClose() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      if (wp && form_) form_->FinishClose();
+      return 0;
     case WM_DESTROY:
       OnDestroy();
       return 0;
