@@ -36,8 +36,8 @@ class IDialogs {
   virtual MsgResult MessageBox(const std::string& text, const std::string& caption,
                                MsgButtons buttons, MsgIcon icon) = 0;
   // Return false when cancelled; on OK the chosen path is in `path`.
-  virtual bool OpenFile(const FileDialogSpec& spec, std::string& path) = 0;
-  virtual bool SaveFile(const FileDialogSpec& spec, std::string& path) = 0;
+  virtual bool OpenFile(const FileDialogSpec& request, std::string& path) = 0;
+  virtual bool SaveFile(const FileDialogSpec& request, std::string& path) = 0;
   virtual bool ChooseFont(FontSpec& font, bool effects) = 0;
   virtual bool ChooseColor(TColor& color) = 0;
   virtual void Beep() = 0;  // MessageBeep(0)

@@ -31,8 +31,8 @@ struct FakeDialogs final : IDialogs {
     answers.pop_front();
     return a;
   }
-  bool Pick(std::deque<std::string>& q, const FileDialogSpec& spec, std::string& path) {
-    specs.push_back(spec);
+  bool Pick(std::deque<std::string>& q, const FileDialogSpec& request, std::string& path) {
+    specs.push_back(request);
     if (q.empty() || q.front().empty()) {
       if (!q.empty()) q.pop_front();
       return false;

@@ -35,18 +35,18 @@ TEST(FilterToWin32, EmptyAndIncompleteFilters) {
 }
 
 TEST(FontConversion, RoundTripKeepsFaceHeightAndStyle) {
-  FontSpec spec;
-  spec.name = "ＭＳ 明朝";
-  spec.height = 18;
-  spec.bold = true;
-  spec.italic = true;
-  spec.charset = SHIFTJIS_CHARSET;
-  LOGFONTW lf = ToLogFont(spec);
+  FontSpec font;
+  font.name = "ＭＳ 明朝";
+  font.height = 18;
+  font.bold = true;
+  font.italic = true;
+  font.charset = SHIFTJIS_CHARSET;
+  LOGFONTW lf = ToLogFont(font);
   EXPECT_EQ(lf.lfHeight, -18);
   EXPECT_EQ(std::wstring(lf.lfFaceName), L"ＭＳ 明朝");
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   FontSpec back = FromLogFont(lf, 0x123456);
-  EXPECT_EQ(back.name, spec.name);
+  EXPECT_EQ(back.name, font.name);
   EXPECT_EQ(back.height, 18);
   EXPECT_TRUE(back.bold);
   EXPECT_TRUE(back.italic);
@@ -55,9 +55,9 @@ TEST(FontConversion, RoundTripKeepsFaceHeightAndStyle) {
 }
 
 TEST(FontConversion, OverlongFaceIsCut) {
-  FontSpec spec;
-  spec.name = std::string(40, 'x');
-  LOGFONTW lf = ToLogFont(spec);
+  FontSpec font;
+  font.name = std::string(40, 'x');
+  LOGFONTW lf = ToLogFont(font);
   EXPECT_EQ(std::wstring(lf.lfFaceName).size(), static_cast<std::size_t>(LF_FACESIZE - 1));
 }
 

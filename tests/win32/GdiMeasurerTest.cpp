@@ -60,7 +60,7 @@ TEST(GdiMeasurerTest, SetFontReportsChangesAndClearsTheCache) {
   FontSpec recoloured = Mincho(16);
   recoloured.color = 0x0000FF;
   EXPECT_FALSE(m.SetFont(recoloured, false));  // the colour measures nothing
-  EXPECT_EQ(m.Spec().color, 0x0000FFu);
+  EXPECT_EQ(m.Font().color, 0x0000FFu);
   EXPECT_TRUE(m.SetFont(Mincho(32), false));
   EXPECT_GT(m.CharAdvance(enc::Utf8ToSjis("花")), small);
   EXPECT_TRUE(m.SetFont(Mincho(32), true));

@@ -81,13 +81,13 @@ struct FileDialogBuffers {
   std::wstring filter, defExt, initialDir, title;
   std::vector<wchar_t> file;
 
-  explicit FileDialogBuffers(const FileDialogSpec& spec)
-      : filter(FilterToWin32(spec.filter)),
-        defExt(Widen(spec.defaultExt)),
-        initialDir(Widen(spec.initialDir)),
-        title(Widen(spec.title)),
+  explicit FileDialogBuffers(const FileDialogSpec& request)
+      : filter(FilterToWin32(request.filter)),
+        defExt(Widen(request.defaultExt)),
+        initialDir(Widen(request.initialDir)),
+        title(Widen(request.title)),
         file(32768, L'\0') {
-    std::wstring name = Widen(spec.fileName);
+    std::wstring name = Widen(request.fileName);
     if (name.size() < file.size()) name.copy(file.data(), name.size());
   }
 
@@ -115,8 +115,8 @@ void CheckDialogError() {
 
 }  // namespace
 
-bool DialogsWin32::OpenFile(const FileDialogSpec& spec, std::string& path) {
-  FileDialogBuffers b(spec);
+bool DialogsWin32::OpenFile(const FileDialogSpec& request, std::string& path) {
+  FileDialogBuffers b(request);
   OPENFILENAMEW ofn = b.Make(Owner(), OFN_FILEMUSTEXIST);
   if (!::GetOpenFileNameW(&ofn)) {
     CheckDialogError();
@@ -126,8 +126,8 @@ bool DialogsWin32::OpenFile(const FileDialogSpec& spec, std::string& path) {
   return true;
 }
 
-bool DialogsWin32::SaveFile(const FileDialogSpec& spec, std::string& path) {
-  FileDialogBuffers b(spec);
+bool DialogsWin32::SaveFile(const FileDialogSpec& request, std::string& path) {
+  FileDialogBuffers b(request);
   OPENFILENAMEW ofn = b.Make(Owner(), 0);
   if (!::GetSaveFileNameW(&ofn)) {
     CheckDialogError();

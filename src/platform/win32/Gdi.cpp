@@ -36,20 +36,20 @@ void BackBuffer::Release() noexcept {
   width_ = height_ = 0;
 }
 
-LOGFONTW PaneLogFont(const FontSpec& spec, bool vertical) {
+LOGFONTW PaneLogFont(const FontSpec& font, bool vertical) {
   LOGFONTW lf{};
-  int h = std::abs(spec.height);
+  int h = std::abs(font.height);
   lf.lfHeight = h ? -h : -18;
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic ? TRUE : FALSE;
-  lf.lfUnderline = spec.underline ? TRUE : FALSE;
-  lf.lfStrikeOut = spec.strikeOut ? TRUE : FALSE;
-  lf.lfCharSet = static_cast<BYTE>(spec.charset);
+  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = font.italic ? TRUE : FALSE;
+  lf.lfUnderline = font.underline ? TRUE : FALSE;
+  lf.lfStrikeOut = font.strikeOut ? TRUE : FALSE;
+  lf.lfCharSet = static_cast<BYTE>(font.charset);
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  std::wstring face = Widen(spec.name);
+  std::wstring face = Widen(font.name);
   if (vertical) {
     lf.lfEscapement = 2700;
     lf.lfOrientation = 2700;
@@ -61,8 +61,8 @@ LOGFONTW PaneLogFont(const FontSpec& spec, bool vertical) {
   return lf;
 }
 
-FontPtr MakePaneFont(const FontSpec& spec, bool vertical) {
-  LOGFONTW lf = PaneLogFont(spec, vertical);
+FontPtr MakePaneFont(const FontSpec& font, bool vertical) {
+  LOGFONTW lf = PaneLogFont(font, vertical);
   return FontPtr(::CreateFontIndirectW(&lf));
 }
 

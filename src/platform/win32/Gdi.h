@@ -104,7 +104,7 @@ class BackBuffer {
 // character height in pixels), bold, italic, underline, strike-out and the
 // character set. Vertical: the "@" face at escapement and orientation 2700,
 // which draws kana and kanji upright running downwards.
-LOGFONTW PaneLogFont(const FontSpec& spec, bool vertical);
-FontPtr MakePaneFont(const FontSpec& spec, bool vertical);
+LOGFONTW PaneLogFont(const FontSpec& font, bool vertical);
+FontPtr MakePaneFont(const FontSpec& font, bool vertical);
 
 }  // namespace hanaroku::win32

@@ -29,19 +29,19 @@ GdiMeasurer::~GdiMeasurer() {
   if (dc_) ::SelectObject(dc_.Get(), ::GetStockObject(SYSTEM_FONT));
 }
 
-bool GdiMeasurer::SetFont(const FontSpec& spec, bool vertical) {
+bool GdiMeasurer::SetFont(const FontSpec& font, bool vertical) {
   // The colour does not change any measure.
-  FontSpec shape = spec;
+  FontSpec shape = font;
   shape.color = 0;
-  FontSpec current = spec_;
+  FontSpec current = font_;
   current.color = 0;
   if (made_ && shape == current && vertical == vertical_) {
-    spec_ = spec;
+    font_ = font;
     return false;
   }
-  FontPtr plain = MakePaneFont(spec, false);
-  FontPtr vert = MakePaneFont(spec, true);
-  spec_ = spec;
+  FontPtr plain = MakePaneFont(font, false);
+  FontPtr vert = MakePaneFont(font, true);
+  font_ = font;
   vertical_ = vertical;
   // A font cannot be deleted while it is selected.
   if (dc_) ::SelectObject(dc_.Get(), ::GetStockObject(SYSTEM_FONT));
@@ -55,7 +55,7 @@ bool GdiMeasurer::SetFont(const FontSpec& spec, bool vertical) {
     SelectDrawFont();
     ::GetTextMetricsW(dc_.Get(), &metrics_);
   }
-  if (metrics_.tmHeight <= 0) metrics_.tmHeight = std::max(1, std::abs(spec.height));
+  if (metrics_.tmHeight <= 0) metrics_.tmHeight = std::max(1, std::abs(font.height));
   int h = static_cast<int>(metrics_.tmHeight);
   pitch_ = h + std::max(2, h / 8);
   spaceAdvance_ = std::max(1, Measure(" "));

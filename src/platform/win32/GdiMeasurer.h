@@ -23,7 +23,7 @@ class GdiMeasurer final : public ITextMeasurer {
 
   // Sets the font and the writing direction. Returns true when either
   // changed (the fonts are remade and the cache is cleared).
-  bool SetFont(const FontSpec& spec, bool vertical);
+  bool SetFont(const FontSpec& font, bool vertical);
 
   // ITextMeasurer. CharAdvance measures with the "@" font in vertical
   // writing and with the plain font otherwise; TextWidth always measures
@@ -44,7 +44,7 @@ class GdiMeasurer final : public ITextMeasurer {
   // full-width glyph. Fonts and GDI versions place the rotated cell
   // differently, so it is measured once per font.
   int VerticalInkCentre() const noexcept { return verticalCentre_; }
-  const FontSpec& Spec() const noexcept { return spec_; }
+  const FontSpec& Font() const noexcept { return font_; }
 
  private:
   int Measure(std::string_view sjisChar) const;
@@ -53,7 +53,7 @@ class GdiMeasurer final : public ITextMeasurer {
 
   MemoryDc dc_;
   FontPtr plainFont_, verticalFont_;
-  FontSpec spec_;
+  FontSpec font_;
   bool vertical_ = false;
   bool made_ = false;
   TEXTMETRICW metrics_{};

@@ -23,7 +23,7 @@ HWND UtilityWindow();
 // an empty filter gives an empty string (no filter).
 std::wstring FilterToWin32(std::string_view filter);
 
-// FontSpec <-> LOGFONTW. The height in the spec is the character height in
+// FontSpec <-> LOGFONTW. The height in a FontSpec is the character height in
 // pixels (a negative lfHeight).
 LOGFONTW ToLogFont(const FontSpec& font);
 FontSpec FromLogFont(const LOGFONTW& lf, TColor color);
@@ -46,8 +46,8 @@ class DialogsWin32 final : public IDialogs {
 
   MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
-  bool OpenFile(const FileDialogSpec& spec, std::string& path) override;
-  bool SaveFile(const FileDialogSpec& spec, std::string& path) override;
+  bool OpenFile(const FileDialogSpec& request, std::string& path) override;
+  bool SaveFile(const FileDialogSpec& request, std::string& path) override;
   bool ChooseFont(FontSpec& font, bool effects) override;
   bool ChooseColor(TColor& color) override;
   void Beep() override;
