@@ -16,7 +16,6 @@
 //     makes one pass per replacement plus one); the early steps search a
 //     text with few kanji, so this estimate comes out low.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -32,16 +31,14 @@
 #include "convert/ScriptConversions.h"
 #include "platform/Clock.h"
 #include "platform/Encoding.h"
+#include "BenchClock.h"
 
 using namespace hanaroku;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point t0) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-}
+using bench::Clock;
+using bench::MsSince;
 
 // Verse lines of 31 characters: mostly hiragana (small kana, "ー", "ん" and
 // the p-row among them), some katakana, kanji and ideographic spaces.

@@ -2,23 +2,20 @@
 // and display lines), scrolling through it page by page, typing in its
 // middle (each key with its undo bookkeeping and the layout update), and an
 // undo step. Prints milliseconds per operation.
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "controls/RichEditSx.h"
 #include "platform/Canvas.h"
 #include "platform/Encoding.h"
+#include "BenchClock.h"
 
 using namespace hanaroku;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
-}
+using bench::Clock;
+using bench::MsSince;
 
 std::string Verse(std::size_t bytes) {
   const std::string poem = enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ\r\n\r\n");
@@ -38,13 +35,13 @@ void Run(bool vertical, bool wrap) {
 
   auto t = Clock::now();
   pane.SetText(text);
-  const double open = Ms(t);
+  const double open = MsSince(t);
 
   const int lines = pane.Lines().Count();
   t = Clock::now();
   int pages = 0;
   for (int top = 0; top < lines; top += 20, ++pages) pane.SetSelTopIndex(top);
-  const double scroll = Ms(t) / pages;
+  const double scroll = MsSince(t) / pages;
 
   pane.Select(static_cast<int>(text.size() / 2), 0);
   constexpr int kKeys = 200;
@@ -53,11 +50,11 @@ void Run(bool vertical, bool wrap) {
     pane.KeyDown(i % 10 == 9 ? 13 : 'A', false, false);  // an Enter now and then: new undo groups
     if (i % 10 != 9) pane.CharInput(u"あ");
   }
-  const double key = Ms(t) / kKeys;
+  const double key = MsSince(t) / kKeys;
 
   t = Clock::now();
   pane.Undo();
-  const double undo = Ms(t);
+  const double undo = MsSince(t);
 
   std::printf("%-10s %-8s lines %7d  open %7.1f ms  scroll %6.3f ms/page  key %6.3f ms  undo %6.1f ms\n",
               vertical ? "vertical" : "horizontal", wrap ? "wrap" : "no wrap", lines, open, scroll, key, undo);

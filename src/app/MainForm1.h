@@ -317,7 +317,7 @@ class TMainForm1 {
   // Writes the pane; false (and the error reported) on failure.
   bool SavePane(PaneId pane, const std::string& path);
   void CopyWholeText(PaneId to);
-  TRichEditSx* FocusedPane() const noexcept;
+  TRichEditSx* FocusedPane() noexcept;
   bool ConfirmCharacterLoss(const std::u16string& lost);
   void ReportFileError(const std::string& text);
   bool AskDiscard();

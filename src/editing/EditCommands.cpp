@@ -9,11 +9,11 @@
 
 namespace hanaroku {
 
-TRichEditSx* TMainForm1::FocusedPane() const noexcept {
+TRichEditSx* TMainForm1::FocusedPane() noexcept {
   if (!host_.ApplicationActive()) return nullptr;
   switch (host_.FocusedControl()) {
-    case FocusOwner::RightPane: return const_cast<TRichEditSx*>(&RichEditNx1);
-    case FocusOwner::LeftPane: return const_cast<TRichEditSx*>(&RichEditNx2);
+    case FocusOwner::RightPane: return &RichEditNx1;
+    case FocusOwner::LeftPane: return &RichEditNx2;
     case FocusOwner::Other: break;
   }
   return nullptr;

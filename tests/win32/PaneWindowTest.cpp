@@ -116,18 +116,23 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(wnd, msg, wParam, lParam);
 }
 
+// A visible top-level window to hold pane windows.
+HWND CreateHost(const wchar_t* title, int width, int height) {
+  HINSTANCE inst = ::GetModuleHandleW(nullptr);
+  PaneWindow::RegisterWindowClass(inst);
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = HostProc;
+  wc.hInstance = inst;
+  wc.lpszClassName = L"PaneWindowTestHost";
+  ::RegisterClassW(&wc);
+  return ::CreateWindowExW(0, L"PaneWindowTestHost", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width, height,
+                           nullptr, nullptr, inst, nullptr);
+}
+
 class PaneWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    HINSTANCE inst = ::GetModuleHandleW(nullptr);
-    PaneWindow::RegisterWindowClass(inst);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = inst;
-    wc.lpszClassName = L"PaneWindowTestHost";
-    ::RegisterClassW(&wc);
-    host_ = ::CreateWindowExW(0, L"PaneWindowTestHost", L"pane test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                              kWidth + 60, kHeight + 80, nullptr, nullptr, inst, nullptr);
+    host_ = CreateHost(L"pane test", kWidth + 60, kHeight + 80);
     ASSERT_NE(host_, nullptr);
     FontSpec font;
     font.name = "IPAMincho";
@@ -466,15 +471,7 @@ TEST_F(PaneWindowTest, DestroyingTheWindowDetachesIt) {
 // For looking at the panes: run with --gtest_also_run_disabled_tests and
 // take a screenshot of the display while it waits.
 TEST(PaneWindowShow, DISABLED_ShowsBothDirections) {
-  HINSTANCE inst = ::GetModuleHandleW(nullptr);
-  PaneWindow::RegisterWindowClass(inst);
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = HostProc;
-  wc.hInstance = inst;
-  wc.lpszClassName = L"PaneWindowShowHost";
-  ::RegisterClassW(&wc);
-  HWND host = ::CreateWindowExW(0, L"PaneWindowShowHost", L"panes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000,
-                                700, nullptr, nullptr, inst, nullptr);
+  HWND host = CreateHost(L"panes", 1000, 700);
   TRichEditSx left, right;
   PaneWindow leftPane, rightPane;
   FontSpec font;
