@@ -10,15 +10,9 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/Geometry.h"
 
 namespace hanaroku {
-
-struct Point {
-  int x = 0, y = 0;
-};
-struct Rect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
 
 // One character cell as painted.
 struct LayoutCell {
