@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 #include "platform/Encoding.h"
 
@@ -10,6 +11,16 @@ namespace hanaroku {
 namespace {
 
 constexpr std::size_t kCodes = 0x10000;
+
+// Inline pixels saturate here: far beyond any screen, and with room left for
+// the margin, the caret and the scroll offsets added to it.
+constexpr int kMaxInline = std::numeric_limits<int>::max() / 4;
+
+int AddInline(int x, int adv) noexcept { return adv >= kMaxInline - x ? kMaxInline : x + adv; }
+
+int ClampToInt(long long v) noexcept {
+  return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // Floor division for pixel to line mapping (points may lie left of or above
 // the client area while dragging).
@@ -70,7 +81,7 @@ void PaneLayout::SetMargin(int px) noexcept {
 
 const ITextMeasurer& PaneLayout::M() const noexcept { return measurer_ ? *measurer_ : DefaultMeasurer(); }
 
-int PaneLayout::LinePitch() const noexcept { return std::max(1, M().LinePitch()); }
+int PaneLayout::LinePitch() const noexcept { return std::clamp(M().LinePitch(), 1, kMaxInline); }
 
 int PaneLayout::InlineExtent() const noexcept { return (vertical_ ? height_ : width_) - margin_; }
 
@@ -89,7 +100,7 @@ std::size_t PaneLayout::StepAt(std::string_view text, std::size_t pos) const noe
 int PaneLayout::Advance(std::string_view text, std::size_t pos, std::size_t len) const {
   if (advances_.empty()) advances_.assign(kCodes, -1);
   int& a = advances_[CharCode(text, pos, len)];
-  if (a < 0) a = std::max(0, M().CharAdvance(text.substr(pos, len)));
+  if (a < 0) a = std::clamp(M().CharAdvance(text.substr(pos, len)), 0, kMaxInline);
   return a;
 }
 
@@ -97,7 +108,7 @@ int PaneLayout::TabStop() const {
   if (tabStop_ < 0) {
     static constexpr char kFullSpace[] = "\x81\x40";  // U+3000 in code page 932
     const int cell = Advance(std::string_view(kFullSpace, 2), 0, 2);
-    tabStop_ = kTabCells * (cell > 0 ? cell : LinePitch());
+    tabStop_ = std::min(kMaxInline / kTabCells, cell > 0 ? cell : LinePitch()) * kTabCells;
   }
   return tabStop_;
 }
@@ -136,7 +147,7 @@ PaneLayout::LaidLine PaneLayout::LayLine(std::string_view text, std::size_t star
     const std::size_t len = StepAt(text, p);
     const int adv = (c == '\t') ? TabAdvance(x) : Advance(text, p, len);
     if (wrap && p > start && x + adv > extent) break;
-    x += adv;
+    x = AddInline(x, adv);
     p += len;
   }
   l.next = p;
@@ -302,7 +313,7 @@ std::vector<LayoutCell> PaneLayout::Cells(int line, std::string_view text) const
     const std::size_t len = std::min(StepAt(text, p), end - p);
     const int adv = text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len);
     cells.push_back(LayoutCell{p, len, x, adv});
-    x += adv;
+    x = AddInline(x, adv);
     p += len;
   }
   return cells;
@@ -316,17 +327,18 @@ int PaneLayout::InlineFromPos(std::string_view text, std::size_t pos) const {
   for (std::size_t p = LineStart(line); p < end;) {
     const std::size_t len = StepAt(text, p);
     if (p + len > pos) break;  // pos inside a character: its start
-    x += text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len);
+    x = AddInline(x, text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len));
     p += len;
   }
   return x;
 }
 
 Point PaneLayout::FlowToClient(int line, int inlinePx) const noexcept {
-  const int block = (line - topLine_) * LinePitch();
-  const int along = margin_ + inlinePx - inlineScroll_;
-  if (vertical_) return Point{width_ - block - LinePitch(), along};
-  return Point{along, block};
+  const long long pitch = LinePitch();
+  const long long block = (static_cast<long long>(line) - topLine_) * pitch;
+  const int along = ClampToInt(static_cast<long long>(margin_) + inlinePx - inlineScroll_);
+  if (vertical_) return Point{ClampToInt(width_ - block - pitch), along};
+  return Point{along, ClampToInt(block)};
 }
 
 int PaneLayout::LineAtClient(Point client) const noexcept {
@@ -348,8 +360,8 @@ std::size_t PaneLayout::HitTest(std::string_view text, Point client) const {
   for (std::size_t p = LineStart(line); p < end;) {
     const std::size_t len = StepAt(text, p);
     const int adv = text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len);
-    if (along < x + adv / 2 + adv % 2) return p;  // nearer to this cell's leading edge
-    x += adv;
+    if (along < AddInline(x, adv / 2 + adv % 2)) return p;  // nearer to this cell's leading edge
+    x = AddInline(x, adv);
     p += len;
   }
   return std::min(LineEnd(line), text.size());
@@ -359,8 +371,9 @@ Rect PaneLayout::CaretRect(std::string_view text, std::size_t pos) const {
   pos = std::min(pos, text.size());
   const int line = LineFromPos(pos);
   const Point at = FlowToClient(line, InlineFromPos(text, pos));
-  if (vertical_) return Rect{at.x, at.y, at.x + LinePitch(), at.y + kCaretWidth};
-  return Rect{at.x, at.y, at.x + kCaretWidth, at.y + LinePitch()};
+  const int pitch = LinePitch();
+  if (vertical_) return Rect{at.x, at.y, ClampToInt(static_cast<long long>(at.x) + pitch), ClampToInt(at.y + 0LL + kCaretWidth)};
+  return Rect{at.x, at.y, ClampToInt(at.x + 0LL + kCaretWidth), ClampToInt(static_cast<long long>(at.y) + pitch)};
 }
 
 // ---- scrolling --------------------------------------------------------------
@@ -379,8 +392,11 @@ int PaneLayout::MaxInlineScroll() const noexcept {
   return std::max(0, longest_ + kCaretWidth - std::max(0, InlineExtent()));
 }
 
+int PaneLayout::MaxTopLine() const noexcept { return std::max(0, AllLines() - std::max(1, VisibleLines())); }
+
+// After the text changed: the last page is full where the text allows it.
 void PaneLayout::ClampScroll() noexcept {
-  SetTopLine(topLine_);
+  topLine_ = std::clamp(topLine_, 0, MaxTopLine());
   SetInlineScroll(inlineScroll_);
 }
 

@@ -68,6 +68,10 @@ class PaneLayout {
   int InlineScroll() const noexcept;
   void SetInlineScroll(int px) noexcept;
   int VisibleLines() const noexcept;
+  // The first visible line that fills the last page; a change of the text
+  // pulls a larger TopLine back to it (SetTopLine itself may go on to the
+  // last line, as scrolling by hand does).
+  int MaxTopLine() const noexcept;
   int LongestLine() const noexcept;  // pixels, for the inline scroll range
   void ScrollIntoView(std::string_view text, std::size_t pos);
 

@@ -485,5 +485,39 @@ TEST_F(PaneLayoutTest, EveryLineStartIsACharacterBoundary) {
   }
 }
 
+// Advances and pitches far beyond any screen: widths and positions saturate
+// instead of overflowing.
+class HugeMeasurer final : public ITextMeasurer {
+ public:
+  int CharAdvance(std::string_view) const override { return 1 << 28; }
+  int TextWidth(std::string_view s) const override { return static_cast<int>(s.size()); }
+  int LinePitch() const override { return 1 << 30; }
+};
+
+TEST_F(PaneLayoutTest, WidthsBeyondTheIntegerRangeSaturate) {
+  HugeMeasurer huge;
+  layout.SetMeasurer(&huge);
+  layout.SetWordWrap(false);
+  const std::string t = Rep(kA, 9) + "\t" + Rep(kA, 3) + "\r\n\r\n\r\nx";
+  layout.Rebuild(t);
+  EXPECT_GT(layout.LineWidth(0), 1 << 28);
+  EXPECT_GE(layout.LongestLine(), layout.LineWidth(0));
+  EXPECT_GT(layout.MaxInlineScroll(), 0);
+  int last = -1;
+  for (const LayoutCell& c : layout.Cells(0, t)) {
+    EXPECT_GE(c.inlineOffset, last);
+    last = c.inlineOffset;
+  }
+  layout.ScrollIntoView(t, 20);
+  (void)layout.CaretRect(t, 20);
+  (void)layout.CaretRect(t, t.size());
+  (void)layout.HitTest(t, Point{5, 5});
+  layout.SetInlineScroll(1 << 30);
+  layout.Update(t + "y", t.size(), 0, 1);
+  layout.SetWordWrap(true);
+  layout.Rebuild(t);
+  EXPECT_GE(layout.Count(), 13);
+}
+
 }  // namespace
 }  // namespace hanaroku
