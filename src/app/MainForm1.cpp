@@ -20,6 +20,7 @@ constexpr TColor Rgb(unsigned r, unsigned g, unsigned b) noexcept { return (b <<
 constexpr const char* kCloseQuestion = "現在の内容を廃棄します。よろしいですか";
 constexpr const char* kConfirm = "確認";
 constexpr std::uint32_t kImeUnderline = 0x4;  // CFE_UNDERLINE
+constexpr unsigned kClockInterval = 300;       // ms, ClockLabel2 while running
 
 }  // namespace
 
@@ -61,6 +62,11 @@ void TMainForm1::ApplyDesignProperties() {
   RichEditNx2.SetMaxLength(MaxTextLength);
   RightTextColor = right.color;
   LeftTextColor = left.color;
+  ClockLabel2.Hint = "クロック";
+  ClockLabel2.Font = TLabelFont{PaintFont{"Times New Roman", 12, false, false, false, false, 0}, 0xFFFFFF};
+  ClockLabel2.Alignment = TLabelAlignment::taCenter;
+  ClockLabel2.Layout = TTextLayout::tlCenter;
+  ClockLabel2.SetInterval(kClockInterval);
 }
 
 bool TMainForm1::IsChecked(CheckMark m) const noexcept {
@@ -396,6 +402,10 @@ void TMainForm1::ActiveImage8Click() {
 
 // Tabs and bars are placed in their fixed order by the host; only the tab
 // strip's own visibility is decided here.
+void TMainForm1::ClockLabel2Click() {
+  ClockLabel2.SetInterval(ClockLabel2.Interval() == kClockInterval ? 0 : kClockInterval);
+}
+
 void TMainForm1::ToolbarYokoCheck() { host_.LayoutChanged(); }
 
 void TMainForm1::ToolbarTateCheck() {
@@ -453,6 +463,7 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::ActiveImage6Click, &TMainForm1::ActiveImage6Click},
     {Command::ActiveImage7Click, &TMainForm1::ActiveImage7Click},
     {Command::ActiveImage8Click, &TMainForm1::ActiveImage8Click},
+    {Command::ClockLabel2Click, &TMainForm1::ClockLabel2Click},
   };
   for (const Handler& h : kHandlers)
     if (h.command == c) return &h;

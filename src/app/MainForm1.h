@@ -15,6 +15,7 @@
 #include "app/Commands.h"
 #include "app/RegManager.h"
 #include "app/StoredComponents.h"
+#include "controls/ClockLabel.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ScriptConversions.h"
@@ -193,7 +194,6 @@ class TMainForm1 {
   std::string ShineSpeedButton23Hint = "EXE Run1", ShineSpeedButton24Hint = "EXE Run2";
 
   // ---- clock, banner and drop targets ----------------------------------------
-  TColor ClockColor = 0, ClockFontColor = 0;     // ClockLabel2
   MsgSCRProperties MsgSCR1;                      // the banner; Interval 0: standing still
   DropDstProperties DropDst1{"RichEditNx1", THookTarget::htControl, true, "DropDst1FileDrop"};
   DropDstProperties DropDst2{"RichEditNx2", THookTarget::htControl, true, "DropDst2FileDrop"};
@@ -338,6 +338,13 @@ class TMainForm1 {
  public:
   // The stopwatch of the long commands (declared after the clock it reads).
   TStopWatch StopWatch1{clock_};
+  // The clock on NNBar1: 300 ms while running; its colours follow the right
+  // pane's text and background.
+  TClockLabel ClockLabel2{clock_, timers_ ? timers_() : nullptr, &dialogs_};
+  TColor& ClockColor = ClockLabel2.Color;
+  TColor& ClockFontColor = ClockLabel2.Font.color;
+  // Stops the clock, or starts it again.
+  void ClockLabel2Click();
 
  private:
   // The application-wide hourglass of the conversions.

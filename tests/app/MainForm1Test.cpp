@@ -241,5 +241,19 @@ TEST_F(MainForm, TogglesAndCaretPosition) {
   EXPECT_EQ(form.StatusBar1.Panels[3].text, "1行2列");
 }
 
+TEST_F(MainForm, ClockRunsAtStartAndAClickStopsOrRestartsIt) {
+  EXPECT_EQ(form.ClockLabel2.Interval(), 300u);
+  EXPECT_EQ(form.ClockLabel2.Hint, "クロック");
+  EXPECT_EQ(form.ClockLabel2.Font.face.name, "Times New Roman");
+  // FormCreate gave it the right pane's colours.
+  EXPECT_EQ(form.ClockLabel2.Color, form.RichEditNx1.Color());
+  EXPECT_EQ(form.ClockLabel2.Font.color, form.RichEditNx1.Font().color);
+  ASSERT_TRUE(form.Enabled(Command::ClockLabel2Click));
+  form.Execute(Command::ClockLabel2Click);
+  EXPECT_EQ(form.ClockLabel2.Interval(), 0u);
+  form.Execute(Command::ClockLabel2Click);
+  EXPECT_EQ(form.ClockLabel2.Interval(), 300u);
+}
+
 }  // namespace
 }  // namespace hanaroku
