@@ -42,6 +42,7 @@ TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock
   RichEditNx1.OnMouseDown = RichEditNx1.OnMouseUp = RichEditNx1.OnChange = [this] { GetColRow(); };
   for (TRichEditSx* pane : {&RichEditNx1, &RichEditNx2})
     pane->ConfirmLoss = [this](const std::u16string& lost) { return ConfirmCharacterLoss(lost); };
+  if (timers_) MsgSCR1.SetTimer(timers_());
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -67,6 +68,8 @@ void TMainForm1::ApplyDesignProperties() {
   ClockLabel2.Alignment = TLabelAlignment::taCenter;
   ClockLabel2.Layout = TTextLayout::tlCenter;
   ClockLabel2.SetInterval(kClockInterval);
+  static const MsgSCRProperties kBannerDesign;
+  MsgSCR1.SetProperties(kBannerDesign);
 }
 
 bool TMainForm1::IsChecked(CheckMark m) const noexcept {
@@ -131,9 +134,9 @@ void TMainForm1::FormCreate() {
   SetIMEcolor();
   ClockColor = RichEditNx1.Color();
   ClockFontColor = RichEditNx1.Font().color;
-  MsgSCR1.Color = RichEditNx2.Color();
-  MsgSCR1.Font.color = RichEditNx2.Font().color;
-  MsgSCR1.Interval = 0;
+  MsgSCR1.SetColor(RichEditNx2.Color());
+  MsgSCR1.SetFontColor(RichEditNx2.Font().color);
+  MsgSCR1.SetInterval(0);
   LeftPaneVisible = false;
   SplitterVisible = false;
   TextOpenDialog1.initialDir = TextOpenDialog2.initialDir = ExeDir;
@@ -300,7 +303,7 @@ void TMainForm1::ShineSpeedButton4Click() {
   RichEditNx2.ResetColors();
   RichEditNx2.SetFont(f);
   LeftTextColor = RichEditNx2.Font().color;
-  MsgSCR1.Font.color = LeftTextColor;
+  MsgSCR1.SetFontColor(LeftTextColor);
   host_.Repaint();
 }
 
@@ -316,7 +319,7 @@ void TMainForm1::ShineSpeedButton8Click() {
   TColor c = RichEditNx2.Color();
   if (!dialogs_.ChooseColor(c)) return;
   RichEditNx2.SetColor(c);
-  MsgSCR1.Color = c;
+  MsgSCR1.SetColor(c);
   host_.Repaint();
 }
 
@@ -334,7 +337,7 @@ void TMainForm1::N9Click() {
   if (!dialogs_.ChooseColor(c)) return;
   RichEditNx2.SetFontColor(c);
   LeftTextColor = c;
-  MsgSCR1.Font.color = c;
+  MsgSCR1.SetFontColor(c);
   host_.Repaint();
 }
 
@@ -342,7 +345,7 @@ void TMainForm1::ShineSpeedButton28Click() {
   SyncFontColor = RichEditNx2.Font().color;
   SyncFontName = RichEditNx2.Font().name;
   RichEditNx2.SetFont(RichEditNx1.Font());
-  MsgSCR1.Font.color = RichEditNx2.Font().color;
+  MsgSCR1.SetFontColor(RichEditNx2.Font().color);
   host_.Repaint();
 }
 
@@ -464,6 +467,12 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::ActiveImage7Click, &TMainForm1::ActiveImage7Click},
     {Command::ActiveImage8Click, &TMainForm1::ActiveImage8Click},
     {Command::ClockLabel2Click, &TMainForm1::ClockLabel2Click},
+    {Command::ShineSpeedButton3Click, &TMainForm1::ShineSpeedButton3Click},
+    {Command::ShineSpeedButton18Click, &TMainForm1::ShineSpeedButton18Click},
+    {Command::ShineSpeedButton17Click, &TMainForm1::ShineSpeedButton17Click},
+    {Command::ShineSpeedButton14Click, &TMainForm1::ShineSpeedButton14Click},
+    {Command::ShineSpeedButton15Click, &TMainForm1::ShineSpeedButton15Click},
+    {Command::ShineSpeedButton16Click, &TMainForm1::ShineSpeedButton16Click},
   };
   for (const Handler& h : kHandlers)
     if (h.command == c) return &h;

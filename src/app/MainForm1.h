@@ -20,6 +20,8 @@
 #include "controls/StopWatch.h"
 #include "convert/ScriptConversions.h"
 #include "platform/Canvas.h"
+#include "verse/MsgSCR.h"
+#include "verse/VerseCommands.h"
 
 namespace hanaroku {
 
@@ -194,7 +196,7 @@ class TMainForm1 {
   std::string ShineSpeedButton23Hint = "EXE Run1", ShineSpeedButton24Hint = "EXE Run2";
 
   // ---- clock, banner and drop targets ----------------------------------------
-  MsgSCRProperties MsgSCR1;                      // the banner; Interval 0: standing still
+  TMsgSCR MsgSCR1;                               // the banner on NNBar3
   DropDstProperties DropDst1{"RichEditNx1", THookTarget::htControl, true, "DropDst1FileDrop"};
   DropDstProperties DropDst2{"RichEditNx2", THookTarget::htControl, true, "DropDst2FileDrop"};
 
@@ -266,6 +268,15 @@ class TMainForm1 {
   void DoReplaceAll2(std::string_view search, std::string_view replacement) {
     conversions_.DoReplaceAll2(search, replacement);
   }
+
+  // Verse collections and the banner.
+  void ShineSpeedButton3Click() { verse_.ShineSpeedButton3Click(); }
+  void ShineSpeedButton18Click() { verse_.ShineSpeedButton18Click(); }
+  void ShineSpeedButton17Click() { verse_.ShineSpeedButton17Click(); }
+  void ShineSpeedButton14Click() { verse_.ShineSpeedButton14Click(); }
+  void ShineSpeedButton15Click() { verse_.ShineSpeedButton15Click(); }
+  void ShineSpeedButton16Click() { verse_.ShineSpeedButton16Click(); }
+  TVerseCommands& Verse() noexcept { return verse_; }
 
   // Layout and display.
   void ShineSpeedButton2Click();
@@ -360,6 +371,14 @@ class TMainForm1 {
   HourglassCursor hourglass_{host_};
   TScriptConversions conversions_{RichEditNx2, StopWatch1, clock_,
                                   [this](int panel, const std::string& text) { SetPanel(panel, text); }, hourglass_};
+  TVerseCommands verse_{RichEditNx2,
+                        MsgSCR1,
+                        fs_,
+                        dialogs_,
+                        {LeftPaneVisible, ExeDir, LeftTextColor},
+                        [this](const std::string& path) { return LoadPane(PaneId::Left, path); },
+                        [this](int panel, const std::string& text) { SetPanel(panel, text); },
+                        [this](const std::string& path, int panel) { return ShortenForPanel(path, panel); }};
 };
 
 }  // namespace hanaroku

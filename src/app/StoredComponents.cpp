@@ -94,7 +94,7 @@ void PaneComponent::ReadState(const StateReader& r) {
 // ---- banner -------------------------------------------------------------------
 
 void MsgSCRComponent::WriteState(StateWriter& w) const {
-  const MsgSCRProperties& p = props_;
+  const MsgSCRProperties& p = props_ ? *props_ : banner_->Properties();
   w.WriteText("Msg", p.Msg);
   w.WriteFont("Font", p.Font);
   w.WriteColor("Color", p.Color);
@@ -109,7 +109,7 @@ void MsgSCRComponent::WriteState(StateWriter& w) const {
 }
 
 void MsgSCRComponent::ReadState(const StateReader& r) {
-  MsgSCRProperties p = props_;
+  MsgSCRProperties p = props_ ? *props_ : banner_->Properties();
   ReadBoundedText(r, "Msg", p.Msg);
   ReadFontValue(r, "Font", p.Font);
   ReadColorValue(r, "Color", p.Color);
@@ -122,7 +122,10 @@ void MsgSCRComponent::ReadState(const StateReader& r) {
   r.ReadInt("Width", p.Width, 0, kMaxExtent);
   r.ReadInt("Height", p.Height, 0, kMaxExtent);
   ReadBoundedText(r, "Hint", p.Hint);
-  props_ = std::move(p);
+  if (props_)
+    *props_ = std::move(p);
+  else
+    banner_->SetProperties(p);
 }
 
 // ---- drop targets ---------------------------------------------------------------

@@ -3,9 +3,10 @@
 // (RichEditNx1Component, RichEditNx2Component, MsgSCR1Component,
 // DropDst1Component, DropDst2Component), as IPersistent views.
 //
-// The scrolling banner MsgSCR1 and the drop targets DropDst1/DropDst2 are
-// kept as plain property sets of the main window until their controls take
-// them over; the panes are read and written through their public API.
+// The drop targets DropDst1/DropDst2 are kept as plain property sets of the
+// main window until their controls take them over; the panes and the banner
+// are read and written through their public API (a banner's state also
+// through a plain property set).
 //
 // What each state holds (record names as in the blob):
 //   TRichEditSx  Font, Color, Vertical, WordWrap, SelectionBar, UseRegKey,
@@ -26,28 +27,13 @@
 #include "app/ComponentState.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
+#include "verse/MsgSCR.h"
 
 namespace hanaroku {
 
 class TRichEditSx;
 
-enum class TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class THookTarget : std::uint8_t { htControl, htForm };
-
-constexpr TColor kClBtnFace = 0x8000000Fu;
-
-// MsgSCR1, the scrolling banner on NNBar3, as designed.
-struct MsgSCRProperties {
-  std::string Msg = "くらきよりくらき道にぞ入りぬべきはるかに照らせ山の端の月 花守詠女";
-  FontSpec Font{"ＭＳ 明朝", 17, false, false, false, false, 0xFFFFFF, 128};
-  TColor Color = kClBtnFace;
-  unsigned Interval = 0;  // scroll period in ms; 0: the banner stands still
-  bool Show = true;
-  TAlign Align = TAlign::alNone;
-  int Left = 500, Top = 5, Width = 167, Height = 20;
-  std::string Hint = "三首 六句 まで";
-  bool operator==(const MsgSCRProperties&) const = default;
-};
 
 // A file-drop target on a pane.
 struct DropDstProperties {
@@ -80,14 +66,16 @@ class PaneComponent final : public IPersistent {
 
 class MsgSCRComponent final : public IPersistent {
  public:
-  MsgSCRComponent(MsgSCRProperties& props, std::string name) : props_(props), name_(std::move(name)) {}
+  MsgSCRComponent(MsgSCRProperties& props, std::string name) : props_(&props), name_(std::move(name)) {}
+  MsgSCRComponent(TMsgSCR& banner, std::string name) : banner_(&banner), name_(std::move(name)) {}
   std::string ClassName() const override { return "TMsgSCR"; }
   std::string Name() const override { return name_; }
   void WriteState(StateWriter& w) const override;
   void ReadState(const StateReader& r) override;
 
  private:
-  MsgSCRProperties& props_;
+  MsgSCRProperties* props_ = nullptr;
+  TMsgSCR* banner_ = nullptr;
   std::string name_;
 };
 

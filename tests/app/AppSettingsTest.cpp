@@ -138,7 +138,7 @@ TEST_F(AppSettings, AFirstRunStartsWithTheStoreDefaultsAndWritesNothing) {
   EXPECT_EQ(f.RichEditNx1.Color(), 0xE9F5F4u);
   EXPECT_TRUE(f.RichEditNx1.Vertical());
   EXPECT_TRUE(f.VH && f.HHV && f.WordWrap && f.WordWrapH && f.N14);
-  EXPECT_EQ(f.MsgSCR1.Msg, MsgSCRProperties{}.Msg);
+  EXPECT_EQ(f.MsgSCR1.Msg(), MsgSCRProperties{}.Msg);
   EXPECT_EQ(f.DropDst2.OnFileDrop, "DropDst2FileDrop");
   EXPECT_TRUE(run->dialogs.messages.empty());
   EXPECT_FALSE(fs.FileExists(ini));
@@ -165,9 +165,9 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
     f.HHVClick();
     f.LeftPaneWidth = 222;
     f.Bounds = WindowBounds{-7, 33, 901, 602};
-    f.MsgSCR1.Msg = "花の色は";
-    f.MsgSCR1.Show = false;
-    f.MsgSCR1.Align = TAlign::alRight;
+    f.MsgSCR1.SetMsg("花の色は");
+    f.MsgSCR1.SetShow(false);
+    f.MsgSCR1.SetAlign(TAlign::alRight);
     f.DropDst1.AcceptDrop = false;
     f.Expas = "C:\\Program Files\\エディタ\\ed.exe";
     f.Expas2 = "D:\\Músicas\\再生.exe";  // a path code page 932 cannot hold
@@ -212,12 +212,12 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
   EXPECT_FALSE(f.HHV);
   EXPECT_TRUE(f.WordWrapH);
   EXPECT_EQ(f.RichEditNx2.Color(), 0x010203u);
-  EXPECT_EQ(f.MsgSCR1.Color, 0x010203u);  // the banner takes the left pane's colours at start
+  EXPECT_EQ(f.MsgSCR1.Color(), 0x010203u);  // the banner takes the left pane's colours at start
   EXPECT_EQ(f.Bounds, (WindowBounds{-7, 33, 901, 602}));
-  EXPECT_EQ(f.MsgSCR1.Msg, "花の色は");
-  EXPECT_FALSE(f.MsgSCR1.Show);
-  EXPECT_EQ(f.MsgSCR1.Align, TAlign::alRight);
-  EXPECT_EQ(f.MsgSCR1.Interval, 0u);
+  EXPECT_EQ(f.MsgSCR1.Msg(), "花の色は");
+  EXPECT_FALSE(f.MsgSCR1.Show());
+  EXPECT_EQ(f.MsgSCR1.Align(), TAlign::alRight);
+  EXPECT_EQ(f.MsgSCR1.Interval(), 0u);
   EXPECT_FALSE(f.DropDst1.AcceptDrop);
   EXPECT_EQ(f.DropDst1.Control, "RichEditNx1");
   EXPECT_EQ(f.Expas, "C:\\Program Files\\エディタ\\ed.exe");
@@ -319,7 +319,7 @@ TEST_F(AppSettings, DamagedOrForeignPaneStatesLeaveThePanesAsDesigned) {
   EXPECT_EQ(f.RichEditNx1.Color(), 0xE9F5F4u);
   EXPECT_TRUE(f.RichEditNx2.Vertical());
   EXPECT_EQ(f.RichEditNx2.Color(), 0xDDE3D5u);
-  EXPECT_EQ(f.MsgSCR1.Msg, MsgSCRProperties{}.Msg);
+  EXPECT_EQ(f.MsgSCR1.Msg(), MsgSCRProperties{}.Msg);
   EXPECT_TRUE(f.VH);
   EXPECT_TRUE(run->dialogs.messages.empty());
 }

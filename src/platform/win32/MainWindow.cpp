@@ -544,7 +544,7 @@ void MainWindow::RefreshStatusBar() {
 void MainWindow::RefreshToolBars() {
   if (!form_) return;
   bars_[kNNBar1].SetClockColors(form_->ClockColor, form_->ClockFontColor);
-  bars_[kNNBar3].SetBannerColors(form_->MsgSCR1.Color, form_->MsgSCR1.Font.color);
+  bars_[kNNBar3].SetBannerColors(form_->MsgSCR1.Color(), form_->MsgSCR1.Font().color);
   for (ToolStrip& bar : bars_) bar.Refresh();
 }
 
