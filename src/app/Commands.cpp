@@ -93,6 +93,42 @@ constexpr CommandInfo kCommands[] = {
     {C::ShineSpeedButton35Click, "ShineSpeedButton35Click", "H", "LongTextHtml変換", {}},
     {C::ShineSpeedButton40Click, "ShineSpeedButton40Click", "F", "LongTextHtml変換クイック設定", {}},
     {C::ShineSpeedButton36Click, "ShineSpeedButton36Click", "H", "Html変換", {}},
+    {C::ShineSpeedButton25Click, "ShineSpeedButton25Click", "設", "ミニランチャー&HTML設定", {}},
+    {C::NNButton1Click, "NNButton1Click", "起", "別窓起動", {}},
+    {C::NNButton2Click, "NNButton2Click", "彩", "左文字列彩色", {}},
+    {C::NNButton3Click, "NNButton3Click", "書記", "書き込み", {}},
+    {C::NNButton4Click, "NNButton4Click", "貼", "貼り付け", {}},
+    {C::NNButton5Click, "NNButton5Click", "選", "左選択入力確定", {}},
+    {C::NNButton6Click, "NNButton6Click", "左", "左FontColor", {}},
+    {C::NNButton7Click, "NNButton7Click", "右", "右FontColor", {}},
+    {C::Edit2Change, "Edit2Change", "", "彩色文字列入力", {}},
+    {C::Edit3Change, "Edit3Change", "", "文字列カウント", {}},
+    {C::SCButton1Click, "SCButton1Click", "", "左文字列彩色", {}},
+    {C::SCButton2Click, "SCButton2Click", "", "左文字列彩色", {}},
+    {C::SCButton3Click, "SCButton3Click", "", "左文字列彩色", {}},
+    {C::SCButton4Click, "SCButton4Click", "", "左文字列彩色", {}},
+    {C::SCButton5Click, "SCButton5Click", "", "左文字列彩色", {}},
+    {C::SCButton6Click, "SCButton6Click", "", "左文字列彩色", {}},
+    {C::SCButton7Click, "SCButton7Click", "", "左文字列彩色", {}},
+    {C::SCButton8Click, "SCButton8Click", "", "左文字列彩色", {}},
+    {C::SCButton9Click, "SCButton9Click", "", "左文字列彩色", {}},
+    {C::SCButton10Click, "SCButton10Click", "", "左文字列彩色", {}},
+    {C::SCButton11Click, "SCButton11Click", "", "左文字列彩色", {}},
+    {C::SCButton12Click, "SCButton12Click", "", "左文字列彩色", {}},
+    {C::HtmButton1Click, "HtmButton1Click", "換", "HTML変換", {}},
+    {C::HtmButton3Click, "HtmButton3Click", "保", "HTML名前を付けて保存", {}},
+    {C::HtmButton4Click, "HtmButton4Click", "起", "HTMLプレビュー", {}},
+    {C::HtmButton5Click, "HtmButton5Click", "背", "背景色", {}},
+    {C::HtmButton6Click, "HtmButton6Click", "前", "前行の色", {}},
+    {C::HtmButton7Click, "HtmButton7Click", "後", "後行の色", {}},
+    {C::HtmButton8Click, "HtmButton8Click", "明", "明朝・ゴシック", {}},
+    {C::HtmButton9Click, "HtmButton9Click", "元", "元の設定", {}},
+    {C::HtmButton10Click, "HtmButton10Click", "線", "線の色", {}},
+    {C::HtmButton12Click, "HtmButton12Click", "題", "題名の色", {}},
+    {C::HtmButton13Click, "HtmButton13Click", "改", "改行挿入", {}},
+    {C::ShineSpeedButton39Click, "ShineSpeedButton39Click", "保", "右窓htm保存", {}},
+    {C::Edit4Change, "Edit4Change", "", "題名", {}},
+    {C::Edit5Change, "Edit5Change", "", "htmlタイトル", {}},
 };
 static_assert(std::size(kCommands) == kCommandCount - 1, "one entry per command");
 
@@ -181,73 +217,6 @@ constexpr MenuItemDef kPopupMenu[] = {
     Item("N14", "折り返し", C::WordWrapClick, {}, CheckMark::N14),
 };
 
-constexpr ToolButtonDef Grip(std::string_view name, std::string_view hint, C c) {
-  return {ToolItemKind::Grip, name, "", hint, c, 9};
-}
-constexpr ToolButtonDef Btn(std::string_view name, std::string_view caption, std::string_view hint, C c) {
-  return {ToolItemKind::Button, name, caption, hint, c, 23};
-}
-
-constexpr ToolButtonDef kNNBar1[] = {
-    Grip("ActiveImage1", "右窓", C::ActiveImage1Click),
-    Btn("HWaSpeedButton1", "", "新規作成", C::New1Click),
-    Btn("HWaSpeedButton2", "", "開く", C::Open1Click),
-    Btn("HWaSpeedButton3", "", "上書き保存", C::Save1Click),
-    Btn("HWaSpeedButton14", "", "名前を付けて保存", C::SaveAs1Click),
-    Btn("HWaSpeedButton4", "", "切り取り", C::Cut1Click),
-    Btn("HWaSpeedButton5", "", "コピー", C::Copy1Click),
-    Btn("HWaSpeedButton6", "", "貼りつけ", C::Paste1Click),
-    Btn("HWaSpeedButton13", "", "元に戻す", C::Undo1Click),
-    Btn("HWaSpeedButton16", "", "やり直し", C::Redo1Click),
-    Btn("HWaSpeedButton8", "", "検索", C::Find1Click),
-    Btn("FindNextButton", "", "次を検索", C::FindNextButtonClick),
-    Btn("FindBackButton1", "", "前を検索", C::FindBack1Click),
-    Btn("HWaSpeedButton12", "", "置換", C::Replace1Click),
-    Btn("HWaSpeedButton11", "", "フォント", C::Font1Click),
-    Btn("HWaSpeedButton9", "V", "縦横変更", C::VHClick),
-    Btn("HWaSpeedButton10", "", "背景色", C::N7Click),
-    Btn("HWaSpeedButton7", "", "右折り返し", C::WordWrapClick),
-    Btn("ShineSpeedButton2", "左", "左窓OnOff", C::ShineSpeedButton2Click),
-    Btn("ShineSpeedButton34", "R", "右文字数＆列数", C::ShineSpeedButton34Click),
-    {ToolItemKind::Clock, "ClockLabel2", "", "クロック", C::ClockLabel2Click, 60},
-    Btn("ShineSpeedButton23", "起", "EXE Run1", C::ShineSpeedButton23Click),
-    Btn("ShineSpeedButton24", "起", "EXE Run2", C::ShineSpeedButton24Click),
-    Btn("ShineSpeedButton25", "設", "ミニランチャー&HTML設定", C::About1Click),
-    Btn("ShineSpeedButton36", "H", "Html変換", C::ShineSpeedButton36Click),
-    Btn("ShineSpeedButton37", "u", "synchronize undo", C::ShineSpeedButton37Click),
-    Btn("ShineSpeedButton28", "s", "Font synchronize", C::ShineSpeedButton28Click),
-    Btn("LastFileButton", "前", "前回のファイルを開く", C::LastFile1Click),
-};
-
-constexpr ToolButtonDef kNNBar3[] = {
-    Grip("ActiveImage3", "左窓", C::ActiveImage3Click),
-    Btn("ShineSpeedButton12", "新", "左窓・新規作成", C::ShineSpeedButton12Click),
-    Btn("ShineSpeedButton5", "開", "左窓・開く", C::ShineSpeedButton5Click),
-    Btn("ShineSpeedButton13", "保", "左窓・上書き保存", C::ShineSpeedButton13Click),
-    Btn("ShineSpeedButton22", "名", "左窓・名前を付けて保存", C::ShineSpeedButton22Click),
-    Btn("ShineSpeedButton3", "百", "百人一首", C::ShineSpeedButton3Click),
-    Btn("ShineSpeedButton18", "句", "俳句", C::ShineSpeedButton18Click),
-    Btn("KatakanaButton1", "カ", "カタカナ・平仮名変換", C::KatakanaButton1Click),
-    Btn("KatakanaButton2", "カ", "カタカナ・漢字変換", C::KatakanaButton2Click),
-    Btn("ShineSpeedButton21", "萬", "万葉仮名変換", C::ShineSpeedButton21Click),
-    Btn("FindLeftButton", "索", "検索", C::FindLeftButtonClick),
-    Btn("FindNextLButton", "次", "次を検索", C::FindNextLButtonClick),
-    Btn("FindBackLButton", "前", "前を検索", C::FindBackLButtonClick),
-    Btn("ShineSpeedButton7", "換", "置換", C::ShineSpeedButton7Click),
-    Btn("ShineSpeedButton4", "字", "Font選択", C::ShineSpeedButton4Click),
-    Btn("ShineSpeedButton1", "縦", "縦横変更", C::HHVClick),
-    Btn("ShineSpeedButton8", "背", "背景色", C::ShineSpeedButton8Click),
-    Btn("ShineSpeedButton14", "走", "走行＆停止", C::ShineSpeedButton14Click),
-    Btn("ShineSpeedButton15", "設", "選択文字列設定(左窓から)", C::ShineSpeedButton15Click),
-    Btn("ShineSpeedButton33", "L", "左文字数＆列数", C::ShineSpeedButton33Click),
-    {ToolItemKind::Banner, "MsgSCR1", "", "", C::None, 120},
-    Btn("ShineSpeedButton35", "H", "LongTextHtml変換", C::ShineSpeedButton35Click),
-    Btn("ShineSpeedButton40", "F", "LongTextHtml変換クイック設定", C::ShineSpeedButton40Click),
-    Btn("ShineSpeedButton16", "白", "スクロール文字白色", C::ShineSpeedButton16Click),
-    Btn("ShineSpeedButton17", "泉", "花守詠女", C::ShineSpeedButton17Click),
-    Btn("HiraganaButton1", "ひ", "平仮名・カタカナ変換", C::HiraganaButton1Click),
-};
-
 constexpr std::array<std::uint32_t, 12> kPopupColors = {0x2548C2, 0xFFA2A2, 0x1BC8D6, 0x376F3F,
                                                        0x7272B8, 0x84DC23, 0xB59159, 0x6C5F55,
                                                        0x5094EF, 0x9E2392, 0xF4E90F, 0xB7ABA8};
@@ -273,11 +242,6 @@ std::optional<Command> CommandByHandler(std::string_view handler) noexcept {
 
 std::span<const MenuItemDef> MainMenu1Items() noexcept { return kMainMenu; }
 std::span<const MenuItemDef> PopupMenu1Items() noexcept { return kPopupMenu; }
-
-std::span<const ToolButtonDef> ToolBarItems(ToolBarId bar) noexcept {
-  if (bar == ToolBarId::NNBar1) return kNNBar1;
-  return kNNBar3;
-}
 
 std::uint32_t PopupColor(int index) noexcept {
   return index >= 0 && index < 12 ? kPopupColors[static_cast<std::size_t>(index)] : 0;

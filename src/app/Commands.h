@@ -1,8 +1,9 @@
 #pragma once
 // The main window's commands as data. Each Command is one handler of
 // TMainForm1; menu items and tool buttons are tables that name the command
-// they run, so the Win32 side builds MainMenu1, PopupMenu1 and the tool bars
-// from these tables and binds shortcuts by name.
+// they run, so the Win32 side builds MainMenu1 and PopupMenu1 from these
+// tables and binds shortcuts by name; the tool bars' tables are in
+// app/ToolBars.h.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -96,6 +97,34 @@ enum class Command : std::uint16_t {
   ShineSpeedButton35Click,  // long-text HTML
   ShineSpeedButton40Click,  // long-text quick settings
   ShineSpeedButton36Click,  // right pane to HTML
+  // Settings window, and the colour-string bar NNBar4
+  ShineSpeedButton25Click,  // About and settings
+  NNButton1Click,           // count-grid window
+  NNButton2Click,           // colour run with the next step colour
+  NNButton3Click,           // write the last count
+  NNButton4Click,           // paste into Edit2
+  NNButton5Click,           // take the left selection as the colour string
+  NNButton6Click,           // left font colour
+  NNButton7Click,           // right font colour
+  Edit2Change,
+  Edit3Change,
+  SCButton1Click, SCButton2Click, SCButton3Click, SCButton4Click, SCButton5Click, SCButton6Click,
+  SCButton7Click, SCButton8Click, SCButton9Click, SCButton10Click, SCButton11Click, SCButton12Click,
+  // The HTML bar NNBer5
+  HtmButton1Click,          // HTML conversion
+  HtmButton3Click,          // save the left page
+  HtmButton4Click,          // preview
+  HtmButton5Click,          // page colour
+  HtmButton6Click,          // first line colour
+  HtmButton7Click,          // second line colour
+  HtmButton8Click,          // Mincho / Gothic
+  HtmButton9Click,          // base settings
+  HtmButton10Click,         // rule colour
+  HtmButton12Click,         // heading colour
+  HtmButton13Click,         // line breaks
+  ShineSpeedButton39Click,  // save the right page
+  Edit4Change,
+  Edit5Change,
   Count
 };
 
@@ -133,19 +162,6 @@ struct MenuItemDef {
   bool ownerDraw = false;    // the colour items of the popup
 };
 
-enum class ToolBarId : std::uint8_t { NNBar1, NNBar3 };
-
-enum class ToolItemKind : std::uint8_t { Grip, Button, Clock, Banner };
-
-struct ToolButtonDef {
-  ToolItemKind kind;
-  std::string_view name;     // "HWaSpeedButton1"
-  std::string_view caption;  // one character, or empty for picture buttons
-  std::string_view hint;
-  Command command;
-  int width = 23;
-};
-
 // Tables. Every Command except None and Count has one CommandInfo.
 std::span<const CommandInfo> AllCommands() noexcept;
 const CommandInfo& Info(Command c) noexcept;
@@ -153,7 +169,6 @@ std::optional<Command> CommandByHandler(std::string_view handler) noexcept;
 
 std::span<const MenuItemDef> MainMenu1Items() noexcept;
 std::span<const MenuItemDef> PopupMenu1Items() noexcept;
-std::span<const ToolButtonDef> ToolBarItems(ToolBarId bar) noexcept;
 
 // The colour of popup item N24..N35 (index 0..11) as 0x00BBGGRR, for
 // owner-drawing.

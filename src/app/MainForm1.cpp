@@ -34,6 +34,7 @@ TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock
       timers_(std::move(timers)),
       host_(host) {
   ApplyDesignProperties();
+  BindBarControls();
   FillSettingsItems(RegManager1.RegItems);
   RestoreSettings = [](TMainForm1& f) { RestoreAppSettings(f, f.RegManager1); };
   SaveSettings = [](TMainForm1& f) { StoreAppSettings(f, f.RegManager1); };
@@ -148,6 +149,9 @@ void TMainForm1::FormCreate() {
   SavedLineColor1 = mclo;
   SavedLineColor2 = mclt;
   LeftPaneWidth = SavedLeftWidth;
+  BarControls.SetText("Edit4", Edit4);
+  BarControls.SetText("Edit5", Edit5);
+  SyncBarControls();
   host_.SetCaption(Caption);
 }
 
@@ -473,6 +477,8 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::ShineSpeedButton14Click, &TMainForm1::ShineSpeedButton14Click},
     {Command::ShineSpeedButton15Click, &TMainForm1::ShineSpeedButton15Click},
     {Command::ShineSpeedButton16Click, &TMainForm1::ShineSpeedButton16Click},
+    {Command::NNButton6Click, &TMainForm1::NNButton6Click},
+    {Command::NNButton7Click, &TMainForm1::NNButton7Click},
   };
   for (const Handler& h : kHandlers)
     if (h.command == c) return &h;
@@ -483,6 +489,7 @@ bool TMainForm1::Enabled(Command c) const noexcept { return FindHandler(c) != nu
 
 void TMainForm1::Execute(Command c) {
   if (const Handler* h = FindHandler(c)) (this->*(h->run))();
+  SyncBarControls();
 }
 
 }  // namespace hanaroku

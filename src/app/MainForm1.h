@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "app/Commands.h"
 #include "app/RegManager.h"
 #include "app/StoredComponents.h"
+#include "app/ToolBars.h"
 #include "controls/ClockLabel.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
@@ -36,8 +38,12 @@ struct FileDialogSpec;
 
 enum class PaneId : std::uint8_t { Right, Left };
 
-// Which of the window's text fields holds the keyboard focus.
-enum class FocusOwner : std::uint8_t { Other, RightPane, LeftPane };
+// Which of the window's text fields holds the keyboard focus: a pane or one
+// of the tool bars' edit boxes.
+enum class FocusOwner : std::uint8_t { Other, RightPane, LeftPane, Edit2, Edit3, Edit4, Edit5 };
+// The edit box a focus owner is, and back.
+std::optional<ControlRef> EditBoxOf(FocusOwner f);
+FocusOwner FocusOwnerOf(ControlRef editBox);
 
 // Window rectangle in screen pixels (outer size).
 struct WindowBounds {
@@ -155,6 +161,9 @@ class TMainForm1 {
   int LeftPaneWidth = 129;
   bool DoubleBuffered = false;
   ToolBarState ToolBars;
+  // Captions, hints, enabled and checked states and edit texts of the bars'
+  // controls.
+  TToolBarControls BarControls;
   TStatusBarModel StatusBar1;
 
   // Menu check marks.
@@ -232,7 +241,22 @@ class TMainForm1 {
 
   // ---- commands ----------------------------------------------------------------
   bool Enabled(Command c) const noexcept;
+  // Runs the handler of c, then brings the bars' controls in line.
   void Execute(Command c);
+
+  // ---- the bars' controls ------------------------------------------------------
+  // A click on a control: a button, grip or tab runs its command; a check box
+  // turns over and runs its rule.
+  void ControlClicked(ControlRef c);
+  // The user changed the text of an edit box.
+  void ControlTextEdited(ControlRef c, std::string_view text);
+  // Brings the controls in line with the window's fields they show: the check
+  // boxes, the tabs of collapsed bars, the font button's caption and the
+  // launcher hints.
+  void SyncBarControls();
+  // Clipboard and undo on the focused edit box; false when no edit box has
+  // the focus (or the application is not in front).
+  bool FocusedEditBoxAction(EditBoxAction action);
 
   // Documents.
   static bool IsOpenableTextName(const std::string& name);
@@ -300,6 +324,8 @@ class TMainForm1 {
   void ActiveImage6Click();
   void ActiveImage7Click();
   void ActiveImage8Click();
+  void NNButton6Click() { N9Click(); }
+  void NNButton7Click() { N8Click(); }
   void ToolbarYokoCheck();
   void ToolbarTateCheck();
 
@@ -337,6 +363,7 @@ class TMainForm1 {
   void SyncChecks();
   void ShowSplash();
   void ApplyDesignProperties();
+  void BindBarControls();
 
   IDialogs& dialogs_;
   IShell& shell_;

@@ -14,12 +14,13 @@ TRichEditSx* TMainForm1::FocusedPane() noexcept {
   switch (host_.FocusedControl()) {
     case FocusOwner::RightPane: return &RichEditNx1;
     case FocusOwner::LeftPane: return &RichEditNx2;
-    case FocusOwner::Other: break;
+    default: break;  // an edit box of the bars, or none
   }
   return nullptr;
 }
 
 void TMainForm1::Undo1Click() {
+  if (FocusedEditBoxAction(EditBoxAction::Undo)) return;
   if (TRichEditSx* pane = FocusedPane()) pane->Undo();
 }
 
@@ -28,21 +29,25 @@ void TMainForm1::Redo1Click() {
 }
 
 void TMainForm1::Cut1Click() {
+  if (FocusedEditBoxAction(EditBoxAction::Cut)) return;
   TRichEditSx* pane = FocusedPane();
   if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->CutToClipboard(*cb);
 }
 
 void TMainForm1::Copy1Click() {
+  if (FocusedEditBoxAction(EditBoxAction::Copy)) return;
   TRichEditSx* pane = FocusedPane();
   if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->CopyToClipboard(*cb);
 }
 
 void TMainForm1::Paste1Click() {
+  if (FocusedEditBoxAction(EditBoxAction::Paste)) return;
   TRichEditSx* pane = FocusedPane();
   if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->PasteFromClipboard(*cb);
 }
 
 void TMainForm1::SelectAllClick() {
+  if (FocusedEditBoxAction(EditBoxAction::SelectAll)) return;
   if (TRichEditSx* pane = FocusedPane()) pane->SelectAll();
 }
 

@@ -44,7 +44,13 @@ struct FakeDialogs final : IDialogs {
   bool OpenFile(const FileDialogSpec& s, std::string& p) override { return Pick(openPaths, s, p); }
   bool SaveFile(const FileDialogSpec& s, std::string& p) override { return Pick(savePaths, s, p); }
   bool ChooseFont(FontSpec&, bool) override { return false; }
-  bool ChooseColor(TColor&) override { return false; }
+  std::deque<TColor> colors;  // chosen colours; none left: cancel
+  bool ChooseColor(TColor& c) override {
+    if (colors.empty()) return false;
+    c = colors.front();
+    colors.pop_front();
+    return true;
+  }
   void Beep() override {}
 };
 

@@ -30,10 +30,9 @@ void Pump() {
   }
 }
 
-// Clicks the button of command `c` on the tool bar strip `strip` holding
-// the items of `table`.
-void ClickToolButton(HWND strip, std::span<const ToolButtonDef> table, Command c) {
-  std::vector<StripItem> items = ItemsFromTable(table);
+// Clicks the button of command `c` on the tool bar strip `strip` of `bar`.
+void ClickToolButton(HWND strip, ToolBarId bar, Command c) {
+  std::vector<StripItem> items = ItemsFromTable(bar);
   LayoutStrip(items, kNNBar3Height);
   for (const StripItem& item : items) {
     if (item.command != c) continue;
@@ -97,7 +96,7 @@ TEST_F(Conversions, ManyoganaButtonConvertsThePoemInTheLeftPane) {
   ::GetClassNameW(strip, cls, 64);
   ASSERT_EQ(std::wstring(cls), L"HanarokuToolStrip");
 
-  ClickToolButton(strip, ToolBarItems(ToolBarId::NNBar3), Command::ShineSpeedButton21Click);
+  ClickToolButton(strip, ToolBarId::NNBar3, Command::ShineSpeedButton21Click);
   Pump();
 
   const std::u16string out = enc::SjisToUtf16(Main().Form().RichEditNx2.Text());
@@ -122,11 +121,11 @@ TEST_F(Conversions, KanaButtonsConvertTheLeftPane) {
   Main().Form().RichEditNx2.SetText(enc::Utf8ToSjis("はなのいろは\r\nウツリニケリナ"));
   HWND strip = ::GetDlgItem(Main().Handle(), kNNBar3Id);
   ASSERT_NE(strip, nullptr);
-  ClickToolButton(strip, ToolBarItems(ToolBarId::NNBar3), Command::HiraganaButton1Click);
+  ClickToolButton(strip, ToolBarId::NNBar3, Command::HiraganaButton1Click);
   Pump();
   EXPECT_EQ(Main().Form().RichEditNx2.Text(), enc::Utf8ToSjis("ハナノイロハ\r\nウツリニケリナ"));
   EXPECT_TRUE(IsElapsedText(PanelText(Main().Handle(), 1)));
-  ClickToolButton(strip, ToolBarItems(ToolBarId::NNBar3), Command::KatakanaButton1Click);
+  ClickToolButton(strip, ToolBarId::NNBar3, Command::KatakanaButton1Click);
   Pump();
   EXPECT_EQ(Main().Form().RichEditNx2.Text(), enc::Utf8ToSjis("はなのいろは\r\nうつりにけりな"));
 }

@@ -38,39 +38,30 @@ TEST(StatusBarParts, EdgesAddUpAndTheLastRunsToTheEdge) {
   EXPECT_EQ(edges[4], -1);
 }
 
-constexpr ToolButtonDef kTable[] = {
-    {ToolItemKind::Grip, "ActiveImage1", "", "右窓", Command::ActiveImage1Click, 9},
-    {ToolItemKind::Button, "HWaSpeedButton1", "", "新規", Command::New1Click, 23},
-    {ToolItemKind::Button, "ShineSpeedButton2", "左", "左窓OnOff", Command::ShineSpeedButton2Click, 23},
-    {ToolItemKind::Clock, "ClockLabel2", "", "クロック", Command::ClockLabel2Click, 60},
-    {ToolItemKind::Button, "LastFileButton", "前", "", Command::LastFile1Click, 0},
-};
-
 TEST(ToolStripItems, TableBecomesItems) {
-  std::vector<StripItem> items = ItemsFromTable(kTable);
-  ASSERT_EQ(items.size(), 5u);
+  std::vector<StripItem> items = ItemsFromTable(ToolBarId::NNBar1);
+  ASSERT_EQ(items.size(), BarControls(ToolBarId::NNBar1).size());
   EXPECT_EQ(items[0].kind, StripItemKind::Grip);
   EXPECT_EQ(items[0].width, 9);
   // A picture button without a caption gets a glyph letter.
   EXPECT_EQ(items[1].kind, StripItemKind::PictureButton);
   EXPECT_EQ(items[1].caption, L"新");
-  EXPECT_EQ(items[2].kind, StripItemKind::Button);
-  EXPECT_EQ(items[2].caption, L"左");
-  EXPECT_EQ(items[2].hint, "左窓OnOff");
-  EXPECT_EQ(items[3].kind, StripItemKind::Clock);
-  EXPECT_EQ(items[4].width, 23);  // no width: the usual 23
+  EXPECT_EQ(items[18].kind, StripItemKind::Button);
+  EXPECT_EQ(items[18].caption, L"左");
+  EXPECT_EQ(items[18].hint, "左窓OnOff");
+  EXPECT_EQ(items[20].kind, StripItemKind::Clock);
+  EXPECT_EQ((items[20].ref), (ControlRef{ToolBarId::NNBar1, 20}));
 }
 
 TEST(ToolStripItems, LayoutRunsLeftToRightAndSkipsHiddenItems) {
-  std::vector<StripItem> items = ItemsFromTable(kTable);
-  int right = LayoutStrip(items, 33);
+  std::vector<StripItem> items = ItemsFromTable(ToolBarId::NNBar1);
+  LayoutStrip(items, 33);
   EXPECT_EQ(items[0].rect.left, 0);
   EXPECT_EQ(items[0].rect.bottom, 33);  // the grip takes the whole height
   EXPECT_EQ(items[1].rect.left, 11);
   EXPECT_EQ(items[1].rect.bottom - items[1].rect.top, 23);
   EXPECT_EQ(items[1].rect.top, 5);  // centred
   EXPECT_EQ(items[2].rect.left, 34);
-  EXPECT_EQ(right, 11 + 23 + 23 + 60 + 23);
   EXPECT_EQ(HitTestStrip(items, 40, 10), 2);
   EXPECT_EQ(HitTestStrip(items, 40, 1), -1);  // above the button
   items[1].visible = false;

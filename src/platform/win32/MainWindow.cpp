@@ -18,50 +18,6 @@ enum BarIndex : int { kNNBar1 = 0, kNNBar3, kNNBar4, kNNBer5, kNNBar2 };
 
 bool IsIconicOrHidden(HWND wnd) noexcept { return !wnd || ::IsIconic(wnd); }
 
-// A bar without a table of its own yet: just its grip.
-std::vector<StripItem> GripOnly(Command grip, const char* hint) {
-  StripItem item;
-  item.kind = StripItemKind::Grip;
-  item.hint = hint;
-  item.command = grip;
-  item.width = 9;
-  return {item};
-}
-
-// Every bar starts with its grip, whatever the table holds.
-std::vector<StripItem> BarItems(ToolBarId id, Command grip, const char* hint) {
-  std::vector<StripItem> items = ItemsFromTable(ToolBarItems(id));
-  if (items.empty() || items.front().kind != StripItemKind::Grip) {
-    std::vector<StripItem> withGrip = GripOnly(grip, hint);
-    withGrip.insert(withGrip.end(), items.begin(), items.end());
-    return withGrip;
-  }
-  return items;
-}
-
-std::vector<StripItem> TabItems() {
-  struct TabDef {
-    const wchar_t* caption;
-    const char* hint;
-    Command command;
-  };
-  static const TabDef tabs[] = {{L"右窓", "右窓", Command::ActiveImage2Click},
-                                {L"左窓", "左窓", Command::ActiveImage4Click},
-                                {L"色", "Color String", Command::ActiveImage6Click},
-                                {L"HTML", "HTML", Command::ActiveImage8Click}};
-  std::vector<StripItem> items;
-  for (const TabDef& t : tabs) {
-    StripItem item;
-    item.kind = StripItemKind::Tab;
-    item.caption = t.caption;
-    item.hint = t.hint;
-    item.command = t.command;
-    item.width = 40;
-    items.push_back(std::move(item));
-  }
-  return items;
-}
-
 }  // namespace
 
 FrameLayout ComputeLayout(const TMainForm1& form, int clientWidth, int clientHeight, int statusHeight) noexcept {
@@ -72,8 +28,8 @@ FrameLayout ComputeLayout(const TMainForm1& form, int clientWidth, int clientHei
   for (int i = 0; i < 5; ++i) {
     l.bars[i].visible = visible[i];
     l.bars[i].top = y;
-    l.bars[i].height = kBarHeights[i];
-    if (visible[i]) y += kBarHeights[i];
+    l.bars[i].height = BarDef(kAllToolBars[i]).height;
+    if (visible[i]) y += l.bars[i].height;
   }
   int bottom = clientHeight - statusHeight;
   if (bottom < y) bottom = y;
@@ -105,6 +61,7 @@ int SplitterDragWidth(int x, int grabOffset, int clientWidth) noexcept {
 MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
+  if (form_) form_->BarControls.SetView(nullptr);
   splash_.Close();
   if (wnd_) {
     ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
@@ -354,18 +311,18 @@ void MainWindow::OnCreate() { CreateChildren(); }
 void MainWindow::CreateChildren() {
   statusBar_.Create(wnd_, kIdStatusBar, form_->StatusBar1.FontName);
   ToolStrip::Callbacks cb;
-  cb.execute = [this](Command c) { ExecuteCommand(c); };
-  cb.enabled = [this](Command c) { return form_->Enabled(c); };
+  cb.click = [this](ControlRef c) {
+    form_->ControlClicked(c);
+    RefreshToolBars();
+  };
+  cb.state = [this](ControlRef c) -> const BarControlState& { return form_->BarControls.State(c); };
+  cb.usable = [this](ControlRef c) { return form_->BarControls.Usable(c); };
   cb.hint = [this](const std::string& h) { HandleHint(h); };
-  bars_[kNNBar1].Create(wnd_, kIdBarFirst + kNNBar1, kBarHeights[kNNBar1],
-                        BarItems(ToolBarId::NNBar1, Command::ActiveImage1Click, "右窓"), cb);
-  bars_[kNNBar3].Create(wnd_, kIdBarFirst + kNNBar3, kBarHeights[kNNBar3],
-                        BarItems(ToolBarId::NNBar3, Command::ActiveImage3Click, "左窓"), cb);
-  bars_[kNNBar4].Create(wnd_, kIdBarFirst + kNNBar4, kBarHeights[kNNBar4],
-                        GripOnly(Command::ActiveImage5Click, "Color String"), cb);
-  bars_[kNNBer5].Create(wnd_, kIdBarFirst + kNNBer5, kBarHeights[kNNBer5],
-                        GripOnly(Command::ActiveImage7Click, "HTML"), cb);
-  bars_[kNNBar2].Create(wnd_, kIdBarFirst + kNNBar2, kBarHeights[kNNBar2], TabItems(), cb);
+  for (int i = 0; i < kToolBarCount; ++i) {
+    const ToolBarId id = kAllToolBars[i];
+    bars_[i].Create(wnd_, kIdBarFirst + i, BarDef(id).height, ItemsFromTable(id), cb);
+  }
+  form_->BarControls.SetView(this);
   leftPane_ = std::make_unique<PaneSlot>(wnd_, kIdLeftPane, form_->RichEditNx2,
                                          [this](const std::vector<std::string>& names) {
                                            form_->DropDst2FileDrop(names);
@@ -547,6 +504,8 @@ void MainWindow::RefreshToolBars() {
   bars_[kNNBar3].SetBannerColors(form_->MsgSCR1.Color(), form_->MsgSCR1.Font().color);
   for (ToolStrip& bar : bars_) bar.Refresh();
 }
+
+void MainWindow::ControlChanged(ControlRef c) { bars_[static_cast<int>(c.bar)].Refresh(); }
 
 void MainWindow::HandleHint(const std::string& hint) {
   if (hint == lastHint_) return;

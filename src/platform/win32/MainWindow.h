@@ -31,13 +31,12 @@ struct FrameLayout {
   bool leftVisible = false, splitterVisible = false;
 };
 constexpr int kSplitterWidth = 6;
-constexpr int kBarHeights[5] = {33, 32, 32, 32, 13};
 FrameLayout ComputeLayout(const TMainForm1& form, int clientWidth, int clientHeight, int statusHeight) noexcept;
 // The left pane width a splitter drag to x gives (the splitter's minimum
 // size on both sides).
 int SplitterDragWidth(int x, int grabOffset, int clientWidth) noexcept;
 
-class MainWindow final : public IMainWindowHost {
+class MainWindow final : public IMainWindowHost, public IToolBarView {
  public:
   MainWindow();
   ~MainWindow() override;
@@ -70,6 +69,9 @@ class MainWindow final : public IMainWindowHost {
   FocusOwner FocusedControl() const override;
   bool ApplicationActive() const override;
   IClipboard* Clipboard() override { return &clipboard_; }
+
+  // IToolBarView
+  void ControlChanged(ControlRef c) override;
 
  private:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);

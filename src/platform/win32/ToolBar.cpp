@@ -32,12 +32,17 @@ void RegisterStripClass(WNDPROC proc) {
   done = true;
 }
 
-StripItemKind KindOf(const ToolButtonDef& def) noexcept {
+StripItemKind KindOf(const BarControlDef& def) noexcept {
   switch (def.kind) {
-    case ToolItemKind::Grip: return StripItemKind::Grip;
-    case ToolItemKind::Clock: return StripItemKind::Clock;
-    case ToolItemKind::Banner: return StripItemKind::Banner;
-    case ToolItemKind::Button: break;
+    case ControlKind::Grip: return StripItemKind::Grip;
+    case ControlKind::Tab: return StripItemKind::Tab;
+    case ControlKind::ClockCell: return StripItemKind::Clock;
+    case ControlKind::BannerCell: return StripItemKind::Banner;
+    case ControlKind::EditBox: return StripItemKind::EditBox;
+    case ControlKind::CheckBox: return StripItemKind::CheckBox;
+    case ControlKind::Label: return StripItemKind::Label;
+    case ControlKind::ShineButton: return StripItemKind::Button;
+    case ControlKind::PictureButton: break;
   }
   return def.caption.empty() ? StripItemKind::PictureButton : StripItemKind::Button;
 }
@@ -70,18 +75,19 @@ std::wstring PictureGlyph(Command c) {
   }
 }
 
-std::vector<StripItem> ItemsFromTable(std::span<const ToolButtonDef> table) {
+std::vector<StripItem> ItemsFromTable(ToolBarId bar) {
+  std::span<const BarControlDef> table = BarControls(bar);
   std::vector<StripItem> items;
   items.reserve(table.size());
-  for (const ToolButtonDef& def : table) {
+  for (const BarControlDef& def : table) {
     StripItem item;
+    item.ref = ControlRef{bar, static_cast<int>(items.size())};
     item.kind = KindOf(def);
     item.name = std::string(def.name);
     item.caption = item.kind == StripItemKind::PictureButton ? PictureGlyph(def.command) : Widen(def.caption);
     item.hint = std::string(def.hint);
     item.command = def.command;
-    item.width = def.width > 0 ? def.width : 23;
-    if (item.kind == StripItemKind::Grip) item.width = 9;
+    item.width = def.size.width > 0 ? def.size.width : 23;
     items.push_back(std::move(item));
   }
   return items;
@@ -177,8 +183,7 @@ void ToolStrip::Refresh() {
 }
 
 bool ToolStrip::ItemEnabled(const StripItem& item) const {
-  if (item.command == Command::None) return false;
-  return !callbacks_.enabled || callbacks_.enabled(item.command);
+  return callbacks_.usable && callbacks_.usable(item.ref);
 }
 
 void ToolStrip::Relayout() {
@@ -299,6 +304,26 @@ void ToolStrip::DrawItem(HDC dc, const StripItem& item, int index) const {
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
       return;
     }
+    case StripItemKind::EditBox: {
+      ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_WINDOW));
+      ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+      return;
+    }
+    case StripItemKind::CheckBox:
+    case StripItemKind::Label: {
+      std::wstring text = callbacks_.state ? Widen(callbacks_.state(item.ref).caption) : item.caption;
+      RECT t = r;
+      if (item.kind == StripItemKind::CheckBox) {
+        RECT box{r.left, (r.top + r.bottom) / 2 - 6, r.left + 13, (r.top + r.bottom) / 2 + 7};
+        UINT state = DFCS_BUTTONCHECK | (callbacks_.state && callbacks_.state(item.ref).checked ? DFCS_CHECKED : 0);
+        ::DrawFrameControl(dc, &box, DFC_BUTTON, state);
+        t.left += 15;
+      }
+      SelectGuard f(dc, font_.get());
+      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+      ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      return;
+    }
     case StripItemKind::Button:
     case StripItemKind::PictureButton:
       break;
@@ -311,18 +336,20 @@ void ToolStrip::DrawItem(HDC dc, const StripItem& item, int index) const {
   RECT text = r;
   if (down) ::OffsetRect(&text, 1, 1);
   bool picture = item.kind == StripItemKind::PictureButton;
+  const std::wstring caption =
+      picture || !callbacks_.state ? item.caption : Widen(callbacks_.state(item.ref).caption);
   SelectGuard font(dc, picture ? glyphFont_.get() : font_.get());
   COLORREF color = picture ? RGB(0x2B, 0x4A, 0x8C) : ::GetSysColor(COLOR_BTNTEXT);
   if (!enabled) {
     ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
     RECT shade = text;
     ::OffsetRect(&shade, 1, 1);
-    ::DrawTextW(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &shade,
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &shade,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     color = ::GetSysColor(COLOR_GRAYTEXT);
   }
   ::SetTextColor(dc, color);
-  ::DrawTextW(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &text,
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
@@ -330,7 +357,8 @@ void ToolStrip::SetHot(int index) {
   if (index == hot_) return;
   hot_ = index;
   ::InvalidateRect(wnd_, nullptr, FALSE);
-  if (callbacks_.hint) callbacks_.hint(index >= 0 ? items_[index].hint : std::string());
+  if (callbacks_.hint)
+    callbacks_.hint(index < 0 ? std::string() : callbacks_.state ? callbacks_.state(items_[index].ref).hint : items_[index].hint);
 }
 
 void ToolStrip::OnMouseMove(int x, int y) {
@@ -364,8 +392,7 @@ void ToolStrip::OnLButtonUp(int x, int y) {
   if (::GetCapture() == wnd_) ::ReleaseCapture();
   ::InvalidateRect(wnd_, nullptr, FALSE);
   if (pressed < 0 || HitTestStrip(items_, x, y) != pressed) return;
-  Command c = items_[pressed].command;
-  if (callbacks_.execute && ItemEnabled(items_[pressed])) callbacks_.execute(c);
+  if (callbacks_.click && ItemEnabled(items_[pressed])) callbacks_.click(items_[pressed].ref);
 }
 
 }  // namespace hanaroku::win32

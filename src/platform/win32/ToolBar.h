@@ -1,9 +1,8 @@
 #pragma once
 // Tool bars of the main window: a strip of owner-drawn items laid out from
-// the left edge. NNBar1 and NNBar3 hold a grip and small buttons with
-// one-character captions; NNBar2 holds the tabs of collapsed bars. Each item
-// has a hint, shown in a tool tip and handed to the application hint handler
-// (status panel 4) while the mouse is over it.
+// the left edge, one item per control of the bar's table (app/ToolBars.h).
+// Each item has a hint, shown in a tool tip and handed to the application
+// hint handler (status panel 4) while the mouse is over it.
 #include "platform/win32/Win32Util.h"
 
 #include <functional>
@@ -12,11 +11,12 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/ToolBars.h"
 #include "platform/Canvas.h"
 
 namespace hanaroku::win32 {
 
-enum class StripItemKind : std::uint8_t { Grip, Button, PictureButton, Clock, Banner, Tab };
+enum class StripItemKind : std::uint8_t { Grip, Button, PictureButton, Clock, Banner, Tab, EditBox, CheckBox, Label };
 
 struct StripItem {
   StripItemKind kind = StripItemKind::Button;
@@ -24,13 +24,14 @@ struct StripItem {
   std::wstring caption;  // one character (picture buttons: a glyph letter)
   std::string hint;      // UTF-8
   Command command = Command::None;
+  ControlRef ref;
   int width = 23;
   bool visible = true;
   RECT rect{};           // placed by Layout
 };
 
-// The strip items of a bar table: grips, buttons, clock and banner.
-std::vector<StripItem> ItemsFromTable(std::span<const ToolButtonDef> table);
+// The strip items of a bar's controls.
+std::vector<StripItem> ItemsFromTable(ToolBarId bar);
 // The glyph letter drawn on a picture button without a caption.
 std::wstring PictureGlyph(Command c);
 // Places the visible items from the left edge, vertically centred in a strip
@@ -42,8 +43,9 @@ int HitTestStrip(const std::vector<StripItem>& items, int x, int y) noexcept;
 class ToolStrip {
  public:
   struct Callbacks {
-    std::function<void(Command)> execute;
-    std::function<bool(Command)> enabled;
+    std::function<void(ControlRef)> click;
+    std::function<const BarControlState&(ControlRef)> state;
+    std::function<bool(ControlRef)> usable;
     std::function<void(const std::string&)> hint;  // "" when the mouse leaves
   };
 
