@@ -222,7 +222,7 @@ TEST_F(MainForm, FontColourButtonsChooseThePaneColours) {
   form.ControlClicked(BarControl("NNButton6"));
   EXPECT_EQ(form.RichEditNx2.Font().color, 0x123456u);
   EXPECT_EQ(form.LeftTextColor, 0x123456u);
-  EXPECT_EQ(form.MsgSCR1.Font.color, 0x123456u);
+  EXPECT_EQ(form.MsgSCR1.Font().color, 0x123456u);
   form.ControlClicked(BarControl("NNButton7"));
   EXPECT_EQ(form.RichEditNx1.Font().color, 0x654321u);
   EXPECT_EQ(form.RightTextColor, 0x654321u);
