@@ -65,7 +65,7 @@ void TMainForm1::ApplyDesignProperties() {
   RightTextColor = right.color;
   LeftTextColor = left.color;
   ClockLabel2.Hint = "クロック";
-  ClockLabel2.Font = TLabelFont{PaintFont{"Times New Roman", 12, false, false, false, false, 0}, 0xFFFFFF};
+  ClockLabel2.Font = TLabelFont{PaintFont{"Times New Roman", 11, false, false, false, false, 0}, 0xFFFFFF};
   ClockLabel2.Alignment = TLabelAlignment::taCenter;
   ClockLabel2.Layout = TTextLayout::tlCenter;
   ClockLabel2.SetInterval(kClockInterval);

@@ -28,10 +28,44 @@ void RemoveTree(const std::wstring& dir) {
   ::RemoveDirectoryW(dir.c_str());
 }
 
+// The dialog DriveDialog is driving, and what it does with it.
+struct DialogDriver {
+  const std::function<void(HWND)>* onDialog = nullptr;
+  DWORD start = 0, limit = 0;
+  HWND dialog = nullptr;
+  bool cancelled = false;
+};
+DialogDriver* g_driver = nullptr;
+
+BOOL CALLBACK TakeDialog(HWND w, LPARAM out) {
+  wchar_t cls[16] = {};
+  ::GetClassNameW(w, cls, 16);
+  if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(w)) return TRUE;
+  *reinterpret_cast<HWND*>(out) = w;
+  return FALSE;
+}
+
+void CALLBACK DriveTimer(HWND, UINT, UINT_PTR, DWORD) {
+  DialogDriver* d = g_driver;
+  if (!d) return;
+  if (d->dialog) {
+    if (::GetTickCount() - d->start > d->limit && ::IsWindow(d->dialog) && !d->cancelled) {
+      d->cancelled = true;
+      PressButton(d->dialog, IDCANCEL);
+    }
+    return;
+  }
+  HWND found = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), TakeDialog, reinterpret_cast<LPARAM>(&found));
+  if (!found) return;
+  d->dialog = found;
+  (*d->onDialog)(found);
+}
+
 // A message box or dialog that a test did not expect would wait for a click
 // until the suite's time limit: fail the test at once and dismiss the box.
 LRESULT CALLBACK UnexpectedDialogHook(int code, WPARAM wp, LPARAM lp) {
-  if (code == HCBT_ACTIVATE) {
+  if (code == HCBT_ACTIVATE && !g_driver) {
     HWND wnd = reinterpret_cast<HWND>(wp);
     wchar_t cls[16] = {};
     ::GetClassNameW(wnd, cls, 16);
@@ -70,6 +104,35 @@ class NoUnexpectedDialogs final : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new NoUnexpectedDialogs);
 
 }  // namespace
+
+bool DriveDialog(const std::function<void()>& open, const std::function<void(HWND)>& onDialog, DWORD limitMs) {
+  DialogDriver d;
+  d.onDialog = &onDialog;
+  d.start = ::GetTickCount();
+  d.limit = limitMs;
+  g_driver = &d;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, DriveTimer);
+  try {
+    open();
+  } catch (...) {
+    ::KillTimer(nullptr, timer);
+    g_driver = nullptr;
+    throw;
+  }
+  ::KillTimer(nullptr, timer);
+  g_driver = nullptr;
+  return d.dialog && !d.cancelled;
+}
+
+std::string ControlText(HWND dialog, int id) {
+  wchar_t buf[256] = {};
+  ::GetDlgItemTextW(dialog, id, buf, 256);
+  return Narrow(buf);
+}
+
+void PressButton(HWND dialog, int id) {
+  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
 
 ScratchDir::ScratchDir() {
   wchar_t temp[MAX_PATH + 1] = {};

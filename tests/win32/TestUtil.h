@@ -3,6 +3,7 @@
 // name under the temporary directory, removed with everything in it.
 #include "platform/win32/Win32Util.h"
 
+#include <functional>
 #include <string>
 
 namespace hanaroku::win32::test {
@@ -26,5 +27,34 @@ void WriteRaw(const std::string& path, const std::string& bytes);
 std::string ReadRaw(const std::string& path);
 bool Exists(const std::string& path);
 int CountFiles(const std::string& dir);
+
+// Drives a modal dialog from inside its own message loop: runs `open`
+// (which shows the dialog and returns when it closes); once the dialog is
+// shown, it is handed to `onDialog`, which reads it and ends it with
+// PressButton. A dialog still open after limitMs is cancelled, so no test
+// can hang on it. Returns false when no dialog came or it had to be
+// cancelled. While this runs, the dialog is not an unexpected one.
+bool DriveDialog(const std::function<void()>& open, const std::function<void(HWND dialog)>& onDialog,
+                 DWORD limitMs = 5000);
+// The text of a dialog's control.
+std::string ControlText(HWND dialog, int id);
+// Presses a dialog button (IDOK, IDCANCEL) by posting its command.
+void PressButton(HWND dialog, int id);
+
+// Pumps messages until done() or limitMs have passed; returns done().
+template <class Done>
+bool PumpUntil(Done done, DWORD limitMs = 2000) {
+  const DWORD start = ::GetTickCount();
+  while (!done() && ::GetTickCount() - start < limitMs) {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) continue;  // posted by a main window going away
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  return done();
+}
 
 }  // namespace hanaroku::win32::test

@@ -1,4 +1,6 @@
 // Window timers are delivered through the message loop and stop when asked.
+#include "TestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32Ports.h"
@@ -6,20 +8,7 @@
 namespace hanaroku::win32 {
 namespace {
 
-// Pumps messages until done() or limitMs have passed.
-template <class Done>
-bool PumpUntil(Done done, DWORD limitMs = 2000) {
-  DWORD start = ::GetTickCount();
-  while (!done() && ::GetTickCount() - start < limitMs) {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-  return done();
-}
+using test::PumpUntil;
 
 TEST(TimerWin32, TicksThroughTheLoopAndStops) {
   TimerWin32 timer;

@@ -100,6 +100,19 @@ class BackBuffer {
   int width_ = 0, height_ = 0;
 };
 
+// Answers WM_PAINT through a back buffer: draw(dc, client) paints the whole
+// client area on dc (the window's own when no buffer could be made).
+template <class Draw>
+void PaintBuffered(HWND wnd, Draw draw) {
+  PaintDc paint(wnd);
+  const RECT client = ClientRect(wnd);
+  BackBuffer buffer;
+  HDC target = paint.Get();
+  HDC dc = buffer.Prepare(target, client.right, client.bottom);
+  draw(dc ? dc : target, client);
+  if (dc) buffer.Present(target, client.right, client.bottom);
+}
+
 // The pane font as GDI wants it: the face from the UTF-8 name, -height (the
 // character height in pixels), bold, italic, underline, strike-out and the
 // character set. Vertical: the "@" face at escapement and orientation 2700,

@@ -13,7 +13,7 @@ namespace hanaroku::win32 {
 namespace {
 
 constexpr wchar_t kMainClass[] = L"HanarokuTMainForm1";
-constexpr int kIdRightPane = 10, kIdLeftPane = 11, kIdStatusBar = 12, kIdBarFirst = 20;
+constexpr int kIdRightPane = 10, kIdLeftPane = 11, kIdStatusBar = 12, kIdBarFirst = 20, kIdClock = 30;
 enum BarIndex : int { kNNBar1 = 0, kNNBar3, kNNBar4, kNNBer5, kNNBar2 };
 
 bool IsIconicOrHidden(HWND wnd) noexcept { return !wnd || ::IsIconic(wnd); }
@@ -323,6 +323,7 @@ void MainWindow::CreateChildren() {
     bars_[i].Create(wnd_, kIdBarFirst + i, BarDef(id).height, ItemsFromTable(id), cb);
   }
   form_->BarControls.SetView(this);
+  CreateClock();
   leftPane_ = std::make_unique<PaneSlot>(wnd_, kIdLeftPane, form_->RichEditNx2,
                                          [this](const std::vector<std::string>& names) {
                                            form_->DropDst2FileDrop(names);
@@ -331,6 +332,19 @@ void MainWindow::CreateChildren() {
                                           [this](const std::vector<std::string>& names) {
                                             form_->DropDst1FileDrop(names);
                                           });
+}
+
+void MainWindow::CreateClock() {
+  ClockWindow::Callbacks callbacks;
+  callbacks.click = [this] { ExecuteCommand(Command::ClockLabel2Click); };
+  callbacks.hint = [this](const std::string& h) { HandleHint(h); };
+  clock_.Create(bars_[kNNBar1].Handle(), kIdClock, form_->ClockLabel2, std::move(callbacks));
+  for (const StripItem& item : bars_[kNNBar1].Items())
+    if (item.kind == StripItemKind::Clock) {
+      RECT cell = item.rect;
+      ::InflateRect(&cell, -1, -1);  // inside the cell's sunken edge
+      clock_.Place(cell);
+    }
 }
 
 void MainWindow::OnSize() {
@@ -503,6 +517,7 @@ void MainWindow::RefreshToolBars() {
   bars_[kNNBar1].SetClockColors(form_->ClockColor, form_->ClockFontColor);
   bars_[kNNBar3].SetBannerColors(form_->MsgSCR1.Color(), form_->MsgSCR1.Font().color);
   for (ToolStrip& bar : bars_) bar.Refresh();
+  clock_.Refresh();
 }
 
 void MainWindow::ControlChanged(ControlRef c) { bars_[static_cast<int>(c.bar)].Refresh(); }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/MainForm1.h"
+#include "platform/win32/ClockWindow.h"
 #include "platform/win32/MainMenu.h"
 #include "platform/win32/SplashWindow.h"
 #include "platform/win32/StatusBar.h"
@@ -95,6 +96,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   void OnActivate(WPARAM wp);
 
   void CreateChildren();
+  void CreateClock();
   void ExecuteCommand(Command c);
   void ApplyBounds();
   void UpdateBoundsFromWindow();
@@ -114,6 +116,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   std::unique_ptr<TMainForm1> form_;
 
   ToolStrip bars_[5];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2
+  ClockWindow clock_;  // ClockLabel2, in its cell of NNBar1
   StatusBar statusBar_;
   SplashWindow splash_;
   std::unique_ptr<PaneSlot> rightPane_, leftPane_;

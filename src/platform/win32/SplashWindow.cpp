@@ -12,19 +12,6 @@ namespace {
 constexpr wchar_t kSplashClass[] = L"HanarokuTForm3";
 constexpr double kPi = 3.14159265358979323846;
 
-void RegisterSplashClass(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = kSplashClass;
-  ::RegisterClassExW(&wc);
-  done = true;
-}
-
 }  // namespace
 
 POINT RotateLabelOrigin(int labelWidth, int labelHeight, int textWidth, int textHeight, int angle) noexcept {
@@ -79,7 +66,7 @@ SplashWindow::~SplashWindow() { Close(); }
 
 void SplashWindow::Show(HWND owner, const SplashView& view) {
   view_ = view;
-  RegisterSplashClass(&ObjectWindowProc<SplashWindow, &SplashWindow::wnd_, &SplashWindow::Handle>);
+  RegisterProgramClass(kSplashClass, &ObjectWindowProc<SplashWindow, &SplashWindow::wnd_, &SplashWindow::Handle>);
   const WindowBounds& b = view.bounds;
   if (!wnd_) {
     std::wstring caption = Widen(view.caption);

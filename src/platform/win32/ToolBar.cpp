@@ -18,20 +18,6 @@ constexpr COLORREF kHintBack = 0xE9F5F4;
 constexpr COLORREF kHintText = 0xB3734D;
 constexpr int kHintPause = 500, kHintHidePause = 2500;
 
-void RegisterStripClass(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = kStripClass;
-  ::RegisterClassExW(&wc);
-  done = true;
-}
-
 StripItemKind KindOf(const BarControlDef& def) noexcept {
   switch (def.kind) {
     case ControlKind::Grip: return StripItemKind::Grip;
@@ -126,7 +112,8 @@ ToolStrip::~ToolStrip() {
 }
 
 void ToolStrip::Create(HWND parent, int id, int height, std::vector<StripItem> items, Callbacks callbacks) {
-  RegisterStripClass(&ObjectWindowProc<ToolStrip, &ToolStrip::wnd_, &ToolStrip::Handle>);
+  RegisterProgramClass(kStripClass, &ObjectWindowProc<ToolStrip, &ToolStrip::wnd_, &ToolStrip::Handle>,
+                       CS_HREDRAW | CS_VREDRAW);
   height_ = height;
   items_ = std::move(items);
   callbacks_ = std::move(callbacks);
@@ -255,16 +242,11 @@ LRESULT ToolStrip::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void ToolStrip::OnPaint() {
-  PaintDc paint(wnd_);
-  RECT client = ClientRect(wnd_);
-  BackBuffer buffer;
-  HDC target = paint.Get();
-  HDC dc = buffer.Prepare(target, client.right, client.bottom);
-  if (!dc) dc = target;
-  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-  for (std::size_t i = 0; i < items_.size(); ++i)
-    if (items_[i].visible) DrawItem(dc, items_[i], static_cast<int>(i));
-  if (dc != target) buffer.Present(target, client.right, client.bottom);
+  PaintBuffered(wnd_, [this](HDC dc, const RECT& client) {
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    for (std::size_t i = 0; i < items_.size(); ++i)
+      if (items_[i].visible) DrawItem(dc, items_[i], static_cast<int>(i));
+  });
 }
 
 void ToolStrip::DrawItem(HDC dc, const StripItem& item, int index) const {
@@ -363,11 +345,7 @@ void ToolStrip::SetHot(int index) {
 
 void ToolStrip::OnMouseMove(int x, int y) {
   if (!tracking_) {
-    TRACKMOUSEEVENT tme{};
-    tme.cbSize = sizeof tme;
-    tme.dwFlags = TME_LEAVE;
-    tme.hwndTrack = wnd_;
-    tracking_ = ::TrackMouseEvent(&tme) != 0;
+    tracking_ = TrackMouseLeave(wnd_);
   }
   SetHot(HitTestStrip(items_, x, y));
 }

@@ -8,6 +8,30 @@
 
 namespace hanaroku::win32 {
 
+// Registers one of the program's window classes (arrow cursor, no
+// background brush); a class already registered is left as it is.
+inline void RegisterProgramClass(const wchar_t* name, WNDPROC proc, UINT style = 0) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  if (::GetClassInfoExW(instance, name, &wc)) return;
+  wc.style = style;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = name;
+  ::RegisterClassExW(&wc);
+}
+
+// Asks for WM_MOUSELEAVE once the mouse leaves wnd; true when it will come.
+inline bool TrackMouseLeave(HWND wnd) noexcept {
+  TRACKMOUSEEVENT tme{};
+  tme.cbSize = sizeof tme;
+  tme.dwFlags = TME_LEAVE;
+  tme.hwndTrack = wnd;
+  return ::TrackMouseEvent(&tme) != 0;
+}
+
 template <class T, HWND T::*Wnd, LRESULT (T::*Handler)(UINT, WPARAM, LPARAM)>
 LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   T* self = nullptr;
