@@ -24,19 +24,28 @@ headless() {
 
 font_substitutes() {
   # The window's faces are the classic Japanese Windows fonts; on a machine
-  # without them, show the IPA fonts in their place.
-  local reg="$WINEPREFIX/hanaroku-fonts.reg"
+  # without them, show the IPA fonts in their place. A vertical face is
+  # looked up under its "@" name, so each needs an "@" entry of its own:
+  # without one, a vertical "ＭＳ 明朝" pane would draw a Gothic face.
+  # Imported again whenever the list changes (a prefix made before).
+  local reg="$WINEPREFIX/hanaroku-fonts.reg" pairs=(
+    'ＭＳ 明朝=IPAMincho' 'ＭＳ Ｐ明朝=IPAPMincho' 'ＭＳ ゴシック=IPAGothic' 'ＭＳ Ｐゴシック=IPAPGothic'
+    'MS Mincho=IPAMincho' 'MS PMincho=IPAPMincho' 'MS Gothic=IPAGothic' 'MS PGothic=IPAPGothic'
+    'MS UI Gothic=IPAPGothic')
+  local p entries=()
+  for p in "${pairs[@]}"; do
+    entries+=("\"${p%%=*}\"=\"${p#*=}\"" "\"@${p%%=*}\"=\"@${p#*=}\"")
+  done
   {
     printf '\xff\xfe'
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
       '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
-      '"ＭＳ 明朝"="IPAMincho"' '"ＭＳ Ｐ明朝"="IPAPMincho"' \
-      '"ＭＳ ゴシック"="IPAGothic"' '"ＭＳ Ｐゴシック"="IPAPGothic"' \
-      '"MS Mincho"="IPAMincho"' '"MS PMincho"="IPAPMincho"' \
-      '"MS Gothic"="IPAGothic"' '"MS PGothic"="IPAPGothic"' \
-      '"MS UI Gothic"="IPAPGothic"' '"MS Shell Dlg"="IPAPGothic"' '"MS Shell Dlg 2"="IPAPGothic"' \
-      '"Tahoma"="IPAPGothic"' '' | iconv -f UTF-8 -t UTF-16LE
-  } >"$reg"
+      "${entries[@]}" \
+      '"MS Shell Dlg"="IPAPGothic"' '"MS Shell Dlg 2"="IPAPGothic"' '"Tahoma"="IPAPGothic"' \
+      '"Times New Roman"="Liberation Serif"' '' | iconv -f UTF-8 -t UTF-16LE
+  } >"$reg.new"
+  if cmp -s "$reg.new" "$reg"; then rm -f "$reg.new"; return 0; fi
+  mv "$reg.new" "$reg"
   wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 }
 
@@ -45,10 +54,10 @@ case "${1:-}" in
     if [ ! -f "$WINEPREFIX/.hanaroku-ready" ]; then
       mkdir -p "$WINEPREFIX"
       headless timeout "$limit" wineboot -i >/dev/null 2>&1 || true
-      font_substitutes
-      wineserver -w || true
       touch "$WINEPREFIX/.hanaroku-ready"
     fi
+    font_substitutes
+    wineserver -w || true
     echo "wine prefix ready: $WINEPREFIX"
     ;;
   run-tests)

@@ -3,8 +3,11 @@
 #include "platform/win32/Win32Ports.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <cwchar>
+#include <string>
+#include <vector>
 #include <vector>
 
 namespace hanaroku::win32 {
@@ -137,19 +140,79 @@ bool DialogsWin32::SaveFile(const FileDialogSpec& request, std::string& path) {
   return true;
 }
 
+namespace {
+
+// The family the platform really draws for lf, as it lists its families: the
+// name itself on a system that has the font, the substitute's family under
+// its listed name ("IPA明朝" for "ＭＳ 明朝" under Wine) elsewhere. The font
+// dialog lists only real families.
+std::wstring DrawnFamily(const LOGFONTW& lf) {
+  FontPtr font(::CreateFontIndirectW(&lf));
+  WindowDc dc(nullptr);
+  if (!font || !dc.Get()) return lf.lfFaceName;
+  SelectGuard select(dc.Get(), font.get());
+  const UINT size = ::GetOutlineTextMetricsW(dc.Get(), 0, nullptr);
+  if (size < sizeof(OUTLINETEXTMETRICW)) return lf.lfFaceName;
+  std::vector<char> buf(size);
+  auto* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(buf.data());
+  if (!::GetOutlineTextMetricsW(dc.Get(), size, otm)) return lf.lfFaceName;
+  const auto offset = reinterpret_cast<std::size_t>(otm->otmpFamilyName);
+  if (offset < sizeof(OUTLINETEXTMETRICW) || offset >= size) return lf.lfFaceName;
+  const auto* name = reinterpret_cast<const wchar_t*>(buf.data() + offset);
+  return std::wstring(name, ::wcsnlen(name, (size - offset) / sizeof(wchar_t)));
+}
+
+// What the font dialog showed when it opened: its face and size (tenths of
+// a point), so that OK without a change gives the font back unchanged.
+struct FontDialogStart {
+  std::wstring face;
+  int pointSize10 = -1;
+};
+
+UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT msg, WPARAM, LPARAM lp) {
+  if (msg != WM_INITDIALOG) return 0;
+  auto* start = reinterpret_cast<FontDialogStart*>(reinterpret_cast<CHOOSEFONTW*>(lp)->lCustData);
+  wchar_t text[LF_FACESIZE + 8] = {};
+  ::GetDlgItemTextW(dialog, cmb1, text, LF_FACESIZE);
+  start->face = text;
+  text[0] = 0;
+  ::GetDlgItemTextW(dialog, cmb3, text, 16);
+  wchar_t* end = nullptr;
+  const double points = std::wcstod(text, &end);
+  if (end != text && points > 0) start->pointSize10 = static_cast<int>(points * 10 + 0.5);
+  return 0;
+}
+
+}  // namespace
+
 bool DialogsWin32::ChooseFont(FontSpec& font, bool effects) {
   LOGFONTW lf = ToLogFont(font);
+  // Open on the face that is drawn, or the dialog falls back to its first
+  // entry (a vertical "@" face at its smallest size).
+  const std::wstring drawn = DrawnFamily(lf);
+  if (!drawn.empty() && drawn != lf.lfFaceName) {
+    std::size_t n = drawn.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    lf.lfFaceName[n] = 0;
+  }
+  FontDialogStart start;
   CHOOSEFONTW cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = Owner();
   cf.lpLogFont = &lf;
-  cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | (effects ? CF_EFFECTS : 0);
+  cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK | (effects ? CF_EFFECTS : 0);
   cf.rgbColors = font.color;
+  cf.lpfnHook = FontDialogHook;
+  cf.lCustData = reinterpret_cast<LPARAM>(&start);
   if (!::ChooseFontW(&cf)) {
     CheckDialogError();
     return false;
   }
   FontSpec chosen = FromLogFont(lf, effects ? cf.rgbColors : font.color);
+  // The face and size the pane had, when the user left them as they were:
+  // the pane keeps its own name ("ＭＳ 明朝", not the substitute) and its
+  // exact pixel height (points do not map back to every height).
+  if (lf.lfFaceName == drawn) chosen.name = font.name;
+  if (cf.iPointSize == start.pointSize10) chosen.height = font.height;
   if (!effects) {
     chosen.underline = font.underline;
     chosen.strikeOut = font.strikeOut;
