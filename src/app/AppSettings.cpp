@@ -127,8 +127,11 @@ void ReadPageFont(TMainForm1& f, TRegFiler& r) {
 void ReadLastFile(TMainForm1& f, TRegFiler& r) { r.ReadText(f.LastFileName); }
 void WriteLastFile(TMainForm1& f, TRegFiler& r) { r.WriteText(f.RightFileName); }
 
-// The left pane's width: applied at the first show; written as it is now.
-void ReadLeftWidth(TMainForm1& f, TRegFiler& r) { f.SavedLeftWidth = r.ReadInt(); }
+// The left pane's width: applied at the first show (within the window's
+// coordinates whatever the file says); written as it is now.
+void ReadLeftWidth(TMainForm1& f, TRegFiler& r) {
+  f.SavedLeftWidth = std::clamp(r.ReadInt(), -kMaxCoordinate, kMaxCoordinate);
+}
 void WriteLeftWidth(TMainForm1& f, TRegFiler& r) { r.WriteInt(f.LeftPaneWidth); }
 
 struct Binding {

@@ -29,6 +29,7 @@ constexpr const char* kSaveFilter = "Text(*.txt)|*.txt|All(*.*)|*.*";
 bool TMainForm1::IsOpenableTextName(const std::string& name) { return hanaroku::IsOpenableTextName(name); }
 
 void TMainForm1::ReportFileError(const std::string& text) {
+  if (form3_) form3_->Close();  // the splash would hide the box
   dialogs_.MessageBox(text, "Hanaroku", MsgButtons::Ok, MsgIcon::Error);
 }
 

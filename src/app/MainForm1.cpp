@@ -164,10 +164,11 @@ void TMainForm1::SyncChecks() {
 }
 
 void TMainForm1::FormShow() {
-  const int w = SavedLeftWidth;
-  int width = w < 40 ? w + 40 : w;
-  if (Bounds.width - w < 40) width = Bounds.width - 150;
-  LeftPaneWidth = std::max(width, 0);
+  // In 64 bits: a stored width comes from a file and may be any integer.
+  const long long w = SavedLeftWidth;
+  long long width = w < 40 ? w + 40 : w;
+  if (Bounds.width - w < 40) width = Bounds.width - 150LL;
+  LeftPaneWidth = static_cast<int>(std::clamp(width, 0LL, static_cast<long long>(std::max(Bounds.width, 0))));
   host_.LayoutChanged();
   if (WasMaximized) host_.Maximize();
 }

@@ -26,14 +26,14 @@ class TForm3 {
   void EnableTimer();
   void FormClick();
   void Timer1Timer();
+  // Closes it at once (before a message box of the load, which it would hide).
+  void Close();
 
   bool Visible() const noexcept { return visible_; }
   bool TimerEnabled() const noexcept;
   const SplashView& View() const noexcept { return view_; }
 
  private:
-  void Close();
-
   IMainWindowHost& host_;
   std::unique_ptr<ITimer> timer_;
   SplashView view_;

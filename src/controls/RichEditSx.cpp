@@ -96,9 +96,28 @@ TColor TRichEditSx::Impl::InsertionColor() const noexcept {
 
 void TRichEditSx::Impl::Replace(std::size_t pos, std::size_t removed, std::string_view ins, TColor color,
                                 std::size_t newAnchor, std::size_t newCaret, bool scroll) {
+  // A stray lead byte (one left without its trail byte, before a line break
+  // or at the end) must not pair with the byte the edit puts after it, and
+  // one that ends the inserted text must not pair with the byte after the
+  // edit: either would change the characters outside the edit. Such a byte
+  // becomes "?".
+  const std::size_t after = pos + removed;
+  const bool textFollows = after < text.size() && !richtext::IsBreakByte(text[after]);
+  const bool somethingFollows = ins.empty() ? textFollows : !richtext::IsBreakByte(ins.front());
+  std::size_t leadFixed = 0;
+  if (pos > 0 && somethingFollows && richtext::IsStrayLead(text, pos - 1)) {
+    text[pos - 1] = '?';
+    leadFixed = 1;
+  }
+  std::string fixedIns;
+  if (textFollows && !ins.empty() && richtext::IsStrayLead(ins, ins.size() - 1)) {
+    fixedIns.assign(ins);
+    fixedIns.back() = '?';
+    ins = fixedIns;
+  }
   text.replace(pos, removed, ins);
   colors.Replace(pos, removed, ins.size(), color);
-  NoteEdit(pos, removed, ins.size());
+  NoteEdit(pos - leadFixed, removed + leadFixed, ins.size() + leadFixed);
   modified = true;
   insertColor.reset();
   const bool moved = newAnchor != anchor || newCaret != caret;

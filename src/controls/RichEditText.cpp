@@ -26,6 +26,10 @@ bool IsTrail(std::string_view s, std::size_t pos) noexcept {
   return (pos - i) % 2 == 1;
 }
 
+bool IsStrayLead(std::string_view s, std::size_t pos) noexcept {
+  return pos < s.size() && enc::IsLeadByte(Byte(s, pos)) && CharLenAt(s, pos) == 1 && !IsTrail(s, pos);
+}
+
 std::size_t SnapBack(std::string_view s, std::size_t pos) noexcept {
   if (pos >= s.size()) return s.size();
   if (IsTrail(s, pos) || InsideCrLf(s, pos)) return pos - 1;
@@ -83,18 +87,42 @@ std::string NormalizeBreaks(std::string_view s) {
   return out;
 }
 
+namespace {
+
+// Walks the character starts of s forward from a known one; asked about
+// ever larger positions, it answers in linear time overall.
+class BoundaryWalk {
+ public:
+  BoundaryWalk(std::string_view s, std::size_t start) noexcept : s_(s), pos_(start) {}
+  // True when p starts a character (or is the end); p must not decrease
+  // from one call to the next.
+  bool StartsAt(std::size_t p) noexcept {
+    while (pos_ < p) pos_ += CharLenAt(s_, pos_);
+    return pos_ == p;
+  }
+
+ private:
+  std::string_view s_;
+  std::size_t pos_;
+};
+
+}  // namespace
+
 std::size_t Find(std::string_view s, std::string_view what, std::size_t from, std::size_t to,
                  bool matchCase) noexcept {
   const std::size_t m = what.size();
   if (to > s.size()) to = s.size();
   if (m == 0 || from >= to || to - from < m) return std::string_view::npos;
   const std::size_t last = to - m;  // the last start a hit may have
+  // One walk for the starts of hits and one for their ends.
+  const std::size_t first = IsTrail(s, from) ? from - 1 : from;
+  BoundaryWalk starts(s, first), ends(s, first);
   if (matchCase) {
     std::size_t p = from;
     while (p <= last) {
       std::size_t hit = s.find(what, p);
       if (hit == std::string_view::npos || hit > last) return std::string_view::npos;
-      if (!IsTrail(s, hit) && !IsTrail(s, hit + m)) return hit;
+      if (starts.StartsAt(hit) && ends.StartsAt(hit + m)) return hit;
       p = hit + 1;
     }
     return std::string_view::npos;
@@ -114,10 +142,9 @@ std::size_t Find(std::string_view s, std::string_view what, std::size_t from, st
     }
     return true;
   };
-  // Walk the characters from a boundary so that only character starts are tried.
-  std::size_t p = IsTrail(s, from) ? from + 1 : from;
-  for (; p <= last; p += CharLenAt(s, p))
-    if (matchAt(p) && !IsTrail(s, p + m)) return p;
+  // Only character starts are tried.
+  for (std::size_t p = first == from ? from : from + 1; p <= last; p += CharLenAt(s, p))
+    if (matchAt(p) && ends.StartsAt(p + m)) return p;
   return std::string_view::npos;
 }
 

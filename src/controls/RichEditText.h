@@ -18,6 +18,10 @@ std::size_t CharLenAt(std::string_view s, std::size_t pos) noexcept;
 // True when pos is the second byte of a double-byte character.
 bool IsTrail(std::string_view s, std::size_t pos) noexcept;
 
+// True when pos holds a lead byte left without its trail byte: the last
+// byte of s or of its line, not itself a trail byte.
+bool IsStrayLead(std::string_view s, std::size_t pos) noexcept;
+
 // True when pos is between the CR and the LF of a line break.
 inline bool InsideCrLf(std::string_view s, std::size_t pos) noexcept {
   return pos > 0 && pos < s.size() && s[pos - 1] == '\r' && s[pos] == '\n';
@@ -43,9 +47,10 @@ std::string NormalizeBreaks(std::string_view s);
 
 // First occurrence of what in s starting in [from, to - what.size()] and
 // ending by `to`, never starting or ending inside a double-byte character;
-// npos when none. Without
-// matchCase ASCII letters compare case-insensitively (not inside a
-// double-byte character).
+// npos when none. Without matchCase ASCII letters compare
+// case-insensitively (not inside a double-byte character). Linear in the
+// searched range for a given pattern: character boundaries are followed
+// forward, never looked for backwards from each candidate.
 std::size_t Find(std::string_view s, std::string_view what, std::size_t from, std::size_t to,
                  bool matchCase) noexcept;
 

@@ -54,18 +54,10 @@ void TMainForm1::SelectAllClick() {
 // Text typed or pasted with characters that Shift-JIS cannot hold: name
 // them and let the user decide before they become "?".
 bool TMainForm1::ConfirmCharacterLoss(const std::u16string& lost) {
-  std::u16string shown;
-  for (char16_t c : lost) {
-    const bool secondHalf = c >= 0xDC00 && c <= 0xDFFF;  // of a surrogate pair
-    if (!secondHalf && shown.size() >= 40) {
-      shown += u"…";
-      break;
-    }
-    if (!shown.empty() && !secondHalf) shown += u' ';
-    shown += c;
-  }
+  // Each with its code point: a character the font cannot draw shows as a box.
+  const std::string shown = enc::NameCharacters(lost, 20);
   const std::string text = "次の文字はシフトJISで保存できないため「?」に置き換わります。\n\n" +
-                           enc::Utf16ToUtf8(shown) + "\n\nこのまま入力しますか。";
+                           shown + "\n\nこのまま入力しますか。";
   return dialogs_.MessageBox(text, "確認", MsgButtons::YesNo, MsgIcon::Warning) == MsgResult::Yes;
 }
 

@@ -1,5 +1,9 @@
 #include "platform/Encoding.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
 namespace hanaroku::enc {
 
 bool IsTrailPosition(std::string_view s, std::size_t pos) noexcept {
@@ -91,6 +95,32 @@ std::string Utf16ToUtf8(std::u16string_view s) {
       out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
       out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
+  }
+  return out;
+}
+
+std::string CodePointName(char32_t cp) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
+  return buf;
+}
+
+std::string NameCharacters(std::u16string_view chars, std::size_t most) {
+  std::vector<char32_t> seen;
+  std::string out;
+  for (std::size_t i = 0; i < chars.size();) {
+    const std::size_t n = Utf16CharLen(chars, i);
+    const char32_t cp = n == 2 ? 0x10000 + ((chars[i] - 0xD800u) << 10) + (chars[i + 1] - 0xDC00u) : chars[i];
+    const std::u16string_view ch = chars.substr(i, n);
+    i += n;
+    if (std::find(seen.begin(), seen.end(), cp) != seen.end()) continue;
+    if (seen.size() == most) {
+      out += "  …";
+      break;
+    }
+    seen.push_back(cp);
+    if (!out.empty()) out += "  ";
+    out += Utf16ToUtf8(ch) + " (" + CodePointName(cp) + ")";
   }
   return out;
 }

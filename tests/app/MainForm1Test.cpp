@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/MainFormFixture.h"
 #include "app/ProgramEntry.h"
 #include "app/Splash.h"
@@ -64,6 +66,37 @@ TEST_F(MainForm, CommandLineRuleAndShortcutWithSplash) {
   EXPECT_EQ(form.RichEditNx1.Text(), "poem");
   EXPECT_EQ(host.caption, "C:\\t\\poem.txt");
   EXPECT_EQ(host.splashShown, 1);  // only at start-up
+}
+
+TEST_F(MainForm, TheSplashGoesBeforeTheBoxOfAFailedCommandLineLoad) {
+  // The splash is on top of everything: a box shown under it would wait
+  // for an answer the user cannot see.
+  int closedWhenAsked = -1;
+  dialogs.onMessage = [&] { closedWhenAsked = host.splashClosed; };
+  EXPECT_TRUE(OpenCommandLineFile(form, {"C:\\d\\missing.txt"}));
+  EXPECT_EQ(host.splashShown, 1);
+  EXPECT_EQ(closedWhenAsked, 1);
+  EXPECT_EQ(host.splashClosed, 1);
+  ASSERT_NE(form.Splash(), nullptr);
+  EXPECT_FALSE(form.Splash()->Visible());
+  EXPECT_FALSE(form.Splash()->TimerEnabled());
+  EXPECT_EQ(form.RichEditNx1.Text(), "");
+  EXPECT_EQ(host.caption, "Hanaroku");
+}
+
+TEST_F(MainForm, FormShowTakesAnyStoredLeftWidthWithoutOverflow) {
+  for (int stored : {std::numeric_limits<int>::min(), -1000000, std::numeric_limits<int>::max()}) {
+    form.SavedLeftWidth = stored;
+    form.FormShow();
+    EXPECT_GE(form.LeftPaneWidth, 0) << stored;
+    EXPECT_LE(form.LeftPaneWidth, form.Bounds.width) << stored;
+  }
+  // What the settings file holds is clamped when it is read.
+  fs.files[form.SettingsFileName] = "[Form\\fNx2Width]\r\nInteger=-2147483648\r\n";
+  form.FormCreate();
+  EXPECT_GT(form.SavedLeftWidth, -100000);
+  form.FormShow();
+  EXPECT_GE(form.LeftPaneWidth, 0);
 }
 
 TEST_F(MainForm, NewAlwaysAsksAndSaveOnUntitledIsSaveAs) {

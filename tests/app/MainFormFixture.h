@@ -24,8 +24,10 @@ struct FakeDialogs final : IDialogs {
   std::deque<MsgResult> answers;
   std::deque<std::string> openPaths, savePaths;  // empty string: cancel
   std::vector<FileDialogSpec> specs;
+  std::function<void()> onMessage;  // runs as each box is shown
   MsgResult MessageBox(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
     messages.push_back(text);
+    if (onMessage) onMessage();
     if (answers.empty()) return MsgResult::Ok;
     auto a = answers.front();
     answers.pop_front();

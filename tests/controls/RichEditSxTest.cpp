@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -207,6 +208,23 @@ TEST(RichEditSx, FindNeverStartsOnATrailByte) {
   EXPECT_EQ(pane.FindText("\x81\x81\x81", 0, -1, false), -1);
 }
 
+TEST(RichEditSx, FindIsLinearInALongRunOfLeadRangeBytes) {
+  // "も" is 82 E0: both bytes could be lead bytes, so every trail byte
+  // followed by a lead byte looks like the start of E0 82.
+  std::string line;
+  for (int i = 0; i < 80000; ++i) line += "\x82\xE0";
+  TRichEditSx pane;
+  pane.SetText(line + "\xE0\x82");
+  const auto t0 = std::chrono::steady_clock::now();
+  for (bool matchCase : {true, false}) {
+    EXPECT_EQ(pane.FindText("\xE0\x82", 0, -1, matchCase), 160000) << matchCase;
+    EXPECT_EQ(pane.FindText("\xE0\x82", 1, 159999, matchCase), -1) << matchCase;
+    EXPECT_EQ(pane.FindText("\x82\xE0", 3, -1, matchCase), 4) << matchCase;  // from inside a character
+  }
+  // Quadratic, this took many seconds; linear, it takes about a millisecond.
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(), 2.0);
+}
+
 TEST(RichEditSx, FindSearchesARangeWithOrWithoutCase) {
   TRichEditSx pane;
   pane.SetText("abc ABC abc");
@@ -277,6 +295,45 @@ TEST(RichEditSx, ClipboardCopyCutAndPaste) {
   FakeClipboard empty;
   pane.PasteFromClipboard(empty);
   EXPECT_EQ(pane.Text(), S("あ") + "x\r\ny\r\nz" + S("う"));
+}
+
+TEST(RichEditSx, TextNextToAStrayLeadByteNeverPairsWithIt) {
+  TRichEditSx pane;
+  FakeClipboard cb;
+  // Typed after a lead byte that ends the file: the stray byte becomes "?"
+  // rather than the first half of a wrong character.
+  pane.SetText("ab\x82");
+  pane.SetSelStart(3);
+  pane.CharInput(u"あ");
+  EXPECT_EQ(pane.Text(), "ab?" + S("あ"));
+  // Pasted before a line break that follows a stray lead byte.
+  pane.SetText("\x82\r\nz");
+  pane.SetSelStart(1);
+  cb.SetText(u"い");
+  pane.PasteFromClipboard(cb);
+  EXPECT_EQ(pane.Text(), "?" + S("い") + "\r\nz");
+  // A deleted line break would bring the next line's byte up to it.
+  pane.SetText("\x82\r\nz");
+  pane.Select(1, 2);
+  pane.Clear();
+  EXPECT_EQ(pane.Text(), "?z");
+  // An inserted text that ends with a lone lead byte keeps off the text after it.
+  pane.SetText("ab");
+  pane.SetSelStart(1);
+  pane.SetSelText("\x82");
+  EXPECT_EQ(pane.Text(), "a?b");
+  // Where nothing could pair, the bytes stay as they are.
+  pane.SetText("\x82");
+  pane.SetSelStart(0);
+  pane.CharInput(u"a");
+  EXPECT_EQ(pane.Text(), "a\x82");
+  pane.SetSelStart(2);
+  pane.KeyDown(13, false, false);  // Enter after it: a line break pairs with nothing
+  EXPECT_EQ(pane.Text(), "a\x82\r\n");
+  pane.SetText(S("あ"));
+  pane.SetSelStart(2);
+  pane.CharInput(u"い");
+  EXPECT_EQ(pane.Text(), S("あい"));
 }
 
 TEST(RichEditSx, PasteOfCharactersCp932CannotStoreAsksFirst) {

@@ -81,8 +81,10 @@ TEST_F(MainForm, CharactersShiftJisCannotHoldAreNamedBeforeTheyAreLost) {
   form.Execute(Command::Paste1Click);
   EXPECT_EQ(form.RichEditNx2.Text(), "");
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  // Both characters are named, the pair of the blossom kept whole.
-  EXPECT_NE(dialogs.messages[0].find("\U0001F338 한"), std::string::npos);
+  // Both characters are named with their code points, the pair of the
+  // blossom kept whole.
+  EXPECT_NE(dialogs.messages[0].find("\U0001F338 (U+1F338)  한 (U+D55C)"), std::string::npos)
+      << dialogs.messages[0];
 
   dialogs.answers = {MsgResult::Yes};
   form.Execute(Command::Paste1Click);

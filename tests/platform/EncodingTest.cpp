@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/EncodingCases.h"
+
 namespace hanaroku::enc {
 namespace {
 
@@ -54,6 +56,21 @@ TEST(Encoding, UnmappableCharactersAreReported) {
   const std::string s = Utf16ToSjis(u"a\u00e9\u82b1\U0001F338", &lost);  // a é 花 🌸
   EXPECT_EQ(lost, u"\u00e9\U0001F338");
   EXPECT_EQ(s, std::string("a?\x89\xd4?"));
+}
+
+TEST(Encoding, UnpairedSurrogatesAreOneQuestionMarkEachAndLoseNothingAfterThem) { cases::ExpectToSjisCases(); }
+
+TEST(Encoding, AStrayLeadByteKeepsTheLineBreakAfterIt) { cases::ExpectToUtf16Cases(); }
+
+TEST(Encoding, CharactersAreNamedWithTheirCodePoints) {
+  EXPECT_EQ(CodePointName(0x41), "U+0041");
+  EXPECT_EQ(CodePointName(0x20BB7), "U+20BB7");
+  // 𠮷 twice and 🌸: each distinct character once, in order.
+  EXPECT_EQ(NameCharacters(u"\U00020BB7\U0001F338\U00020BB7", 20), "\U00020BB7 (U+20BB7)  \U0001F338 (U+1F338)");
+  // An unpaired half is named by its own code point.
+  EXPECT_EQ(NameCharacters(u"\xD800" u"a", 20), "\uFFFD (U+D800)  a (U+0061)");
+  EXPECT_EQ(NameCharacters(u"abc", 2), "a (U+0061)  b (U+0062)  …");
+  EXPECT_EQ(NameCharacters(u"", 2), "");
 }
 
 TEST(Encoding, Utf8Utf16EdgeCases) {

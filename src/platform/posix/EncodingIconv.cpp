@@ -66,7 +66,7 @@ std::u16string PlatformSjisToUtf16(std::string_view sjis) {
     AppendUtf16(out, bytes);
     if (!ok) {  // one invalid character: skip it whole, as Windows does
       size_t pos = sjis.size() - left;
-      size_t len = CharLen(sjis, pos);
+      size_t len = InvalidCharLen(sjis, pos);
       out.push_back(u'\xFFFD');
       in += len;
       left -= len;
@@ -90,9 +90,7 @@ std::string PlatformUtf16ToSjis(std::u16string_view text, std::u16string* lost) 
     bool ok = FromUtf16().Run(in, left, out);
     if (!ok) {
       size_t unit = (le.size() - left) / 2;
-      size_t units = 1;
-      char16_t c = text[unit];
-      if (c >= 0xD800 && c <= 0xDBFF && unit + 1 < text.size()) units = 2;
+      size_t units = Utf16CharLen(text, unit);
       if (lost) lost->append(text.substr(unit, units));
       out.push_back('?');
       in += units * 2;

@@ -21,7 +21,7 @@ std::u16string PlatformSjisToUtf16(std::string_view sjis) {
   std::size_t i = 0;
   // Convert in valid stretches; an invalid character becomes U+FFFD alone.
   while (i < sjis.size()) {
-    std::size_t len = CharLen(sjis, i);
+    std::size_t len = InvalidCharLen(sjis, i);
     wchar_t w[2];
     int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data() + i, static_cast<int>(len), w, 2);
     if (n <= 0) {
@@ -36,14 +36,24 @@ std::u16string PlatformSjisToUtf16(std::string_view sjis) {
 
 std::string PlatformUtf16ToSjis(std::u16string_view text, std::u16string* lost) {
   std::string out;
+  if (text.empty()) return out;
+  // Fast path: every character has its code page 932 form.
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int count = static_cast<int>(text.size());
+  BOOL anyDefault = FALSE;
+  int whole = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, count, nullptr, 0, nullptr, &anyDefault);
+  if (whole > 0 && !anyDefault) {
+    out.resize(static_cast<std::size_t>(whole));
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, count, out.data(), whole, nullptr, nullptr);
+    return out;
+  }
   out.reserve(text.size() * 2);
   for (std::size_t i = 0; i < text.size(); ++i) {
-    std::size_t units = 1;
-    if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) units = 2;
+    const std::size_t units = Utf16CharLen(text, i);
     char buf[8];
     BOOL usedDefault = FALSE;
-    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data() + i),
-                                static_cast<int>(units), buf, sizeof buf, nullptr, &usedDefault);
+    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide + i, static_cast<int>(units), buf, sizeof buf,
+                                nullptr, &usedDefault);
     if (n <= 0 || usedDefault) {
       if (lost) lost->append(text.substr(i, units));
       out.push_back('?');
