@@ -24,8 +24,8 @@ struct Rect {
   constexpr int Height() const noexcept { return bottom - top; }
   constexpr bool Empty() const noexcept { return right <= left || bottom <= top; }
   constexpr bool Contains(Point p) const noexcept { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-  // Shrunk by dx on the left and right and dy at the top and bottom
-  // (negative values grow it).
+  // Grown by dx on the left and right and dy at the top and bottom
+  // (negative values shrink it).
   constexpr Rect Inflated(int dx, int dy) const noexcept { return {left - dx, top - dy, right + dx, bottom + dy}; }
   constexpr Rect Offset(int dx, int dy) const noexcept { return {left + dx, top + dy, right + dx, bottom + dy}; }
   constexpr Rect Intersect(const Rect& o) const noexcept {

@@ -1,57 +1,19 @@
 // The script conversions in the real main window: a click on "萬" in the
 // left pane's tool bar converts the poem there into man'yōgana and the
 // status bar shows the time, the characters and the lines.
-#include "TestUtil.h"
+#include "MainWindowFixture.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <span>
-#include <vector>
+#include <string>
 
 #include "app/Commands.h"
 #include "platform/Encoding.h"
-#include "platform/win32/MainWindow.h"
-#include "platform/win32/ToolBar.h"
 
 namespace hanaroku::win32 {
 namespace {
 
-constexpr int kNNBar3Id = 21;  // the control id of the left pane's tool bar
-constexpr int kNNBar3Height = 32;
-
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    if (msg.message == WM_QUIT) continue;  // posted by a main window going away
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-// Clicks the button of command `c` on the tool bar strip `strip` of `bar`.
-void ClickToolButton(HWND strip, ToolBarId bar, Command c) {
-  std::vector<StripItem> items = ItemsFromTable(bar);
-  LayoutStrip(items, kNNBar3Height);
-  for (const StripItem& item : items) {
-    if (item.command != c) continue;
-    const LPARAM at = MAKELPARAM((item.rect.left + item.rect.right) / 2, (item.rect.top + item.rect.bottom) / 2);
-    ::SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(strip, WM_LBUTTONUP, 0, at);
-    return;
-  }
-  ADD_FAILURE() << "no such button";
-}
-
-std::string PanelText(HWND main, int index) {
-  HWND bar = ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
-  LRESULT r = ::SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(index), 0);
-  std::wstring text(LOWORD(r) + 1, L'\0');
-  ::SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(LOWORD(r));
-  return enc::Utf16ToUtf8(std::u16string(text.begin(), text.end()));
-}
+using test::PanelText;
 
 bool IsElapsedText(const std::string& s) {
   if (s.size() != 12) return false;
@@ -62,26 +24,13 @@ bool IsElapsedText(const std::string& s) {
   return true;
 }
 
-class Conversions : public ::testing::Test {
+class Conversions : public test::MainWindowTest {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    main_ = std::make_unique<MainWindow>();
-    main_->Create(dir_.File("hanaroku.exe"));  // closed without the close query: no settings file
-    main_->Show(SW_SHOWNORMAL);
-    main_->Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
-    Pump();
+    MainWindowTest::SetUp();
+    Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
+    test::PumpMain();
   }
-  void TearDown() override {
-    main_.reset();
-    Pump();
-  }
-  MainWindow& Main() { return *main_; }
-
- private:
-  test::ScratchDir dir_;
-  std::unique_ptr<MainWindow> main_;
 };
 
 TEST_F(Conversions, ManyoganaButtonConvertsThePoemInTheLeftPane) {
@@ -90,14 +39,7 @@ TEST_F(Conversions, ManyoganaButtonConvertsThePoemInTheLeftPane) {
       enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ");
   Main().Form().RichEditNx2.SetText(poem);
   Main().Form().RichEditNx1.SetText(enc::Utf8ToSjis("右窓のうた"));
-  HWND strip = ::GetDlgItem(Main().Handle(), kNNBar3Id);
-  ASSERT_NE(strip, nullptr);
-  wchar_t cls[64] = {};
-  ::GetClassNameW(strip, cls, 64);
-  ASSERT_EQ(std::wstring(cls), L"HanarokuToolStrip");
-
-  ClickToolButton(strip, ToolBarId::NNBar3, Command::ShineSpeedButton21Click);
-  Pump();
+  Click("ShineSpeedButton21");
 
   const std::u16string out = enc::SjisToUtf16(Main().Form().RichEditNx2.Text());
   ASSERT_EQ(out.size(), 33u);
@@ -119,14 +61,10 @@ TEST_F(Conversions, ManyoganaButtonConvertsThePoemInTheLeftPane) {
 
 TEST_F(Conversions, KanaButtonsConvertTheLeftPane) {
   Main().Form().RichEditNx2.SetText(enc::Utf8ToSjis("はなのいろは\r\nウツリニケリナ"));
-  HWND strip = ::GetDlgItem(Main().Handle(), kNNBar3Id);
-  ASSERT_NE(strip, nullptr);
-  ClickToolButton(strip, ToolBarId::NNBar3, Command::HiraganaButton1Click);
-  Pump();
+  Click("HiraganaButton1");
   EXPECT_EQ(Main().Form().RichEditNx2.Text(), enc::Utf8ToSjis("ハナノイロハ\r\nウツリニケリナ"));
   EXPECT_TRUE(IsElapsedText(PanelText(Main().Handle(), 1)));
-  ClickToolButton(strip, ToolBarId::NNBar3, Command::KatakanaButton1Click);
-  Pump();
+  Click("KatakanaButton1");
   EXPECT_EQ(Main().Form().RichEditNx2.Text(), enc::Utf8ToSjis("はなのいろは\r\nうつりにけりな"));
 }
 

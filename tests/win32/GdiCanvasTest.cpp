@@ -11,13 +11,7 @@ namespace {
 class Surface {
  public:
   Surface(int w, int h) : w_(w), h_(h), dc_(nullptr) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDown32BitInfo(w, h);
     bitmap_.reset(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
     old_ = ::SelectObject(dc_.Get(), bitmap_.get());
   }

@@ -4,6 +4,17 @@
 
 namespace hanaroku::win32 {
 
+BITMAPINFO TopDown32BitInfo(int width, int height) noexcept {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
 HDC BackBuffer::Prepare(HDC target, int width, int height) {
   if (width < 1) width = 1;
   if (height < 1) height = 1;

@@ -113,6 +113,9 @@ void PaintBuffered(HWND wnd, Draw draw) {
   if (dc) buffer.Present(target, client.right, client.bottom);
 }
 
+// The header of a 32-bit top-down device-independent bitmap.
+BITMAPINFO TopDown32BitInfo(int width, int height) noexcept;
+
 // The pane font as GDI wants it: the face from the UTF-8 name, -height (the
 // character height in pixels), bold, italic, underline, strike-out and the
 // character set. Vertical: the "@" face at escapement and orientation 2700,

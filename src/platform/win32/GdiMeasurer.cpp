@@ -70,13 +70,7 @@ int GdiMeasurer::MeasureVerticalCentre() const {
   // Draw one kanji into a white 32-bit surface with the reference point in
   // its middle and find the columns that took ink.
   const int size = 4 * h;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = size;
-  bi.bmiHeader.biHeight = -size;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO bi = TopDown32BitInfo(size, size);
   void* bits = nullptr;
   BitmapPtr bitmap(::CreateDIBSection(dc_.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return fallback;

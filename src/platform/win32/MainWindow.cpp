@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/PaneSlot.h"
+#include "platform/win32/ProgramPictures.h"
 
 namespace hanaroku::win32 {
 namespace {
@@ -80,6 +81,7 @@ void MainWindow::Create(const std::string& programFile) {
   wc.hbrBackground = nullptr;
   wc.lpszClassName = kMainClass;
   ::RegisterClassExW(&wc);
+  LoadProgramPictures();
 
   form_ = std::make_unique<TMainForm1>(dialogs_, shell_, SystemFileSystem(), SystemClock(),
                                        [] { return std::unique_ptr<ITimer>(std::make_unique<TimerWin32>()); },
@@ -169,6 +171,8 @@ FocusOwner MainWindow::FocusedControl() const {
   if (!focus) return FocusOwner::Other;
   if (rightPane_ && focus == rightPane_->Handle()) return FocusOwner::RightPane;
   if (leftPane_ && focus == leftPane_->Handle()) return FocusOwner::LeftPane;
+  for (const ToolBarWindow& bar : bars_)
+    if (std::optional<int> index = bar.IndexOf(focus)) return FocusOwnerOf(ControlRef{bar.Bar(), *index});
   return FocusOwner::Other;
 }
 
@@ -183,10 +187,6 @@ void MainWindow::LayoutChanged() {
   RECT client = ClientRect(wnd_);
   statusBar_.Resize();
   layout_ = ComputeLayout(*form_, client.right, client.bottom, statusBar_.Height());
-  bars_[kNNBar2].SetItemVisible(Command::ActiveImage2Click, form_->ToolBars.ActiveImage2);
-  bars_[kNNBar2].SetItemVisible(Command::ActiveImage4Click, form_->ToolBars.ActiveImage4);
-  bars_[kNNBar2].SetItemVisible(Command::ActiveImage6Click, form_->ToolBars.ActiveImage6);
-  bars_[kNNBar2].SetItemVisible(Command::ActiveImage8Click, form_->ToolBars.ActiveImage8);
 
   HDWP dwp = ::BeginDeferWindowPos(8);
   auto place = [&](HWND w, const RECT& r, bool visible) {
@@ -310,18 +310,14 @@ void MainWindow::OnCreate() { CreateChildren(); }
 
 void MainWindow::CreateChildren() {
   statusBar_.Create(wnd_, kIdStatusBar, form_->StatusBar1.FontName);
-  ToolStrip::Callbacks cb;
+  ToolBarWindow::Callbacks cb;
   cb.click = [this](ControlRef c) {
     form_->ControlClicked(c);
     RefreshToolBars();
   };
-  cb.state = [this](ControlRef c) -> const BarControlState& { return form_->BarControls.State(c); };
-  cb.usable = [this](ControlRef c) { return form_->BarControls.Usable(c); };
+  cb.textEdited = [this](ControlRef c, std::string_view text) { form_->ControlTextEdited(c, text); };
   cb.hint = [this](const std::string& h) { HandleHint(h); };
-  for (int i = 0; i < kToolBarCount; ++i) {
-    const ToolBarId id = kAllToolBars[i];
-    bars_[i].Create(wnd_, kIdBarFirst + i, BarDef(id).height, ItemsFromTable(id), cb);
-  }
+  for (int i = 0; i < kToolBarCount; ++i) bars_[i].Create(wnd_, kIdBarFirst + i, kAllToolBars[i], form_->BarControls, cb);
   form_->BarControls.SetView(this);
   CreateClock();
   leftPane_ = std::make_unique<PaneSlot>(wnd_, kIdLeftPane, form_->RichEditNx2,
@@ -339,12 +335,7 @@ void MainWindow::CreateClock() {
   callbacks.click = [this] { ExecuteCommand(Command::ClockLabel2Click); };
   callbacks.hint = [this](const std::string& h) { HandleHint(h); };
   clock_.Create(bars_[kNNBar1].Handle(), kIdClock, form_->ClockLabel2, std::move(callbacks));
-  for (const StripItem& item : bars_[kNNBar1].Items())
-    if (item.kind == StripItemKind::Clock) {
-      RECT cell = item.rect;
-      ::InflateRect(&cell, -1, -1);  // inside the cell's sunken edge
-      clock_.Place(cell);
-    }
+  bars_[kNNBar1].SetCellWindow(BarControl("ClockLabel2").index, clock_.Handle());
 }
 
 void MainWindow::OnSize() {
@@ -514,13 +505,28 @@ void MainWindow::RefreshStatusBar() {
 
 void MainWindow::RefreshToolBars() {
   if (!form_) return;
-  bars_[kNNBar1].SetClockColors(form_->ClockColor, form_->ClockFontColor);
-  bars_[kNNBar3].SetBannerColors(form_->MsgSCR1.Color(), form_->MsgSCR1.Font().color);
-  for (ToolStrip& bar : bars_) bar.Refresh();
+  bars_[kNNBar3].SetCellBackground(ControlKind::BannerCell, form_->MsgSCR1.Color());
   clock_.Refresh();
 }
 
-void MainWindow::ControlChanged(ControlRef c) { bars_[static_cast<int>(c.bar)].Refresh(); }
+// ---- IToolBarView ----------------------------------------------------------------
+
+void MainWindow::ControlChanged(ControlRef c) { Bar(c.bar).ControlChanged(c.index); }
+
+std::string MainWindow::EditSelectedText(ControlRef c) const { return Bar(c.bar).SelectedText(c.index); }
+
+void MainWindow::EditReplaceSelection(ControlRef c, std::string_view utf8) {
+  Bar(c.bar).ReplaceSelection(c.index, utf8);
+}
+
+void MainWindow::EditAction(ControlRef c, EditBoxAction action) { Bar(c.bar).EditAction(c.index, action); }
+
+void MainWindow::FocusControl(ControlRef c) { Bar(c.bar).Focus(c.index); }
+
+HWND MainWindow::ControlWindow(std::string_view name) const {
+  const std::optional<ControlRef> c = FindBarControl(name);
+  return c ? Bar(c->bar).ControlWindow(c->index) : nullptr;
+}
 
 void MainWindow::HandleHint(const std::string& hint) {
   if (hint == lastHint_) return;

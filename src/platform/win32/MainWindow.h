@@ -73,6 +73,17 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
 
   // IToolBarView
   void ControlChanged(ControlRef c) override;
+  std::string EditSelectedText(ControlRef c) const override;
+  void EditReplaceSelection(ControlRef c, std::string_view utf8) override;
+  void EditAction(ControlRef c, EditBoxAction action) override;
+  void FocusControl(ControlRef c) override;
+
+  // The bars, and the window of a control by its design name (null for an
+  // unknown name). The clock and the banner put their own windows into
+  // their cells with Bar(...).SetCellWindow.
+  ToolBarWindow& Bar(ToolBarId id) noexcept { return bars_[static_cast<int>(id)]; }
+  const ToolBarWindow& Bar(ToolBarId id) const noexcept { return bars_[static_cast<int>(id)]; }
+  HWND ControlWindow(std::string_view name) const;
 
  private:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -115,7 +126,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   ClipboardWin32 clipboard_;
   std::unique_ptr<TMainForm1> form_;
 
-  ToolStrip bars_[5];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2
+  ToolBarWindow bars_[kToolBarCount];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2
   ClockWindow clock_;  // ClockLabel2, in its cell of NNBar1
   StatusBar statusBar_;
   SplashWindow splash_;

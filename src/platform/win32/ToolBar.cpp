@@ -1,125 +1,81 @@
 #include "platform/win32/ToolBar.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
+#include <imm.h>
 
-#include "platform/win32/Gdi.h"
-#include "platform/win32/Win32Ports.h"
+#include <stdexcept>
+#include <string>
+
+#include "controls/ActiveImage.h"
+#include "controls/BarPictures.h"
+#include "controls/HWaSpeedButton.h"
+#include "platform/win32/GdiCanvas.h"
 #include "platform/win32/WindowProc.h"
 
 namespace hanaroku::win32 {
 namespace {
 
-constexpr wchar_t kStripClass[] = L"HanarokuToolStrip";
-constexpr int kButtonHeight = 23;
+constexpr wchar_t kBarClass[] = L"HanarokuToolBar";
+constexpr int kFirstChildId = 100;
+constexpr UINT_PTR kSubclassId = 0x4842;  // "HB"
 
 // The application's hint window: AppHintN1's colours and font.
 constexpr COLORREF kHintBack = 0xE9F5F4;
 constexpr COLORREF kHintText = 0xB3734D;
 constexpr int kHintPause = 500, kHintHidePause = 2500;
 
-StripItemKind KindOf(const BarControlDef& def) noexcept {
-  switch (def.kind) {
-    case ControlKind::Grip: return StripItemKind::Grip;
-    case ControlKind::Tab: return StripItemKind::Tab;
-    case ControlKind::ClockCell: return StripItemKind::Clock;
-    case ControlKind::BannerCell: return StripItemKind::Banner;
-    case ControlKind::EditBox: return StripItemKind::EditBox;
-    case ControlKind::CheckBox: return StripItemKind::CheckBox;
-    case ControlKind::Label: return StripItemKind::Label;
-    case ControlKind::ShineButton: return StripItemKind::Button;
-    case ControlKind::PictureButton: break;
+HFONT ControlFont() {
+  static FontPtr font = MakeFont(L"ＭＳ Ｐゴシック", -12);
+  return font.get();
+}
+
+// Where the clock or the banner goes until its own window is there.
+class CellPlaceholder final : public IDrawnControl {
+ public:
+  void Paint(IPaintCanvas& canvas, Size size) override {
+    const Rect r = Rect::FromSize(0, 0, size.width, size.height);
+    canvas.FillRect(r, background);
+    DrawEdge(canvas, r, Edge::SunkenOuter);
   }
-  return def.caption.empty() ? StripItemKind::PictureButton : StripItemKind::Button;
+  bool MouseUp(Point p, Size size) override { return Rect::FromSize(0, 0, size.width, size.height).Contains(p); }
+  void SetEnabled(bool) override {}
+  TColor background = 0xE9F5F4;
+};
+
+void SetHiraganaMode(HWND wnd) {
+  HIMC imc = ::ImmGetContext(wnd);
+  if (!imc) return;
+  ::ImmSetOpenStatus(imc, TRUE);
+  DWORD conversion = 0, sentence = 0;
+  ::ImmGetConversionStatus(imc, &conversion, &sentence);
+  conversion = (conversion & ~static_cast<DWORD>(IME_CMODE_KATAKANA)) | IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+  ::ImmSetConversionStatus(imc, conversion, sentence);
+  ::ImmReleaseContext(wnd, imc);
+}
+
+std::wstring WindowText(HWND wnd) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(wnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(wnd, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 }  // namespace
 
-std::wstring PictureGlyph(Command c) {
-  switch (c) {
-    case Command::New1Click: return L"新";
-    case Command::Open1Click: return L"開";
-    case Command::Save1Click: return L"保";
-    case Command::SaveAs1Click: return L"名";
-    case Command::Print1Click: return L"印";
-    case Command::Undo1Click: return L"戻";
-    case Command::Redo1Click: return L"進";
-    case Command::Cut1Click: return L"切";
-    case Command::Copy1Click: return L"写";
-    case Command::Paste1Click: return L"貼";
-    case Command::SelectAllClick: return L"全";
-    case Command::Find1Click: return L"検";
-    case Command::FindNextButtonClick: return L"次";
-    case Command::FindBack1Click: return L"前";
-    case Command::Replace1Click: return L"換";
-    case Command::HidukeClick: return L"日";
-    case Command::Font1Click: return L"字";
-    case Command::N7Click: return L"背";
-    case Command::WordWrapClick: return L"折";
-    case Command::VHClick: return L"V";
-    default: return L"・";
-  }
-}
-
-std::vector<StripItem> ItemsFromTable(ToolBarId bar) {
-  std::span<const BarControlDef> table = BarControls(bar);
-  std::vector<StripItem> items;
-  items.reserve(table.size());
-  for (const BarControlDef& def : table) {
-    StripItem item;
-    item.ref = ControlRef{bar, static_cast<int>(items.size())};
-    item.kind = KindOf(def);
-    item.name = std::string(def.name);
-    item.caption = item.kind == StripItemKind::PictureButton ? PictureGlyph(def.command) : Widen(def.caption);
-    item.hint = std::string(def.hint);
-    item.command = def.command;
-    item.width = def.size.width > 0 ? def.size.width : 23;
-    items.push_back(std::move(item));
-  }
-  return items;
-}
-
-int LayoutStrip(std::vector<StripItem>& items, int height) noexcept {
-  int x = 0;
-  int buttonHeight = height < kButtonHeight + 2 ? height - 2 : kButtonHeight;
-  if (buttonHeight < 1) buttonHeight = height;
-  int top = (height - buttonHeight) / 2;
-  for (StripItem& item : items) {
-    if (!item.visible) {
-      item.rect = RECT{0, 0, 0, 0};
-      continue;
-    }
-    bool full = item.kind == StripItemKind::Grip || item.kind == StripItemKind::Tab;
-    item.rect = full ? RECT{x, 0, x + item.width, height} : RECT{x, top, x + item.width, top + buttonHeight};
-    x += item.width;
-    if (item.kind == StripItemKind::Grip) x += 2;  // a little air after the grip
-  }
-  return x;
-}
-
-int HitTestStrip(const std::vector<StripItem>& items, int x, int y) noexcept {
-  POINT p{x, y};
-  for (std::size_t i = 0; i < items.size(); ++i)
-    if (items[i].visible && ::PtInRect(&items[i].rect, p)) return static_cast<int>(i);
-  return -1;
-}
-
-ToolStrip::~ToolStrip() {
+ToolBarWindow::~ToolBarWindow() {
   if (wnd_) {
     ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
     ::DestroyWindow(wnd_);
   }
 }
 
-void ToolStrip::Create(HWND parent, int id, int height, std::vector<StripItem> items, Callbacks callbacks) {
-  RegisterProgramClass(kStripClass, &ObjectWindowProc<ToolStrip, &ToolStrip::wnd_, &ToolStrip::Handle>,
-                       CS_HREDRAW | CS_VREDRAW);
-  height_ = height;
-  items_ = std::move(items);
+void ToolBarWindow::Create(HWND parent, int id, ToolBarId bar, const TToolBarControls& controls,
+                           Callbacks callbacks) {
+  RegisterProgramClass(kBarClass, &ObjectWindowProc<ToolBarWindow, &ToolBarWindow::wnd_, &ToolBarWindow::Handle>);
+  bar_ = bar;
+  controls_ = &controls;
   callbacks_ = std::move(callbacks);
-  font_ = MakeFont(L"ＭＳ Ｐゴシック", -12);
-  glyphFont_ = MakeFont(L"ＭＳ Ｐゴシック", -11, SHIFTJIS_CHARSET, FW_BOLD);
-  wnd_ = ::CreateWindowExW(0, kStripClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 100, height, parent,
+  wnd_ = ::CreateWindowExW(0, kBarClass, Widen(BarDef(bar).name).c_str(),
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 100, Height(), parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), this);
   if (!wnd_) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
   tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -134,103 +90,230 @@ void ToolStrip::Create(HWND parent, int id, int height, std::vector<StripItem> i
     ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
     ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
   }
+  const int count = static_cast<int>(BarDef(bar).controls.size());
+  children_.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) CreateChild(i);
+  Relayout();
+  for (int i = 0; i < count; ++i) ControlChanged(i);
+}
+
+void ToolBarWindow::CreateChild(int index) {
+  const BarControlDef& def = DefOf(Ref(index));
+  switch (def.kind) {
+    case ControlKind::Grip:
+    case ControlKind::Tab: {
+      const bool grip = def.kind == ControlKind::Grip;
+      auto image = std::make_unique<TActiveImage>();
+      image->SetPicture(grip ? GripPicture(false) : TabPicture(std::string(def.caption), false));
+      image->SetEnterPicture(grip ? GripPicture(true) : TabPicture(std::string(def.caption), true));
+      CreateDrawn(index, std::move(image));
+      return;
+    }
+    case ControlKind::ShineButton:
+    case ControlKind::PictureButton: {
+      auto button = std::make_unique<THWaSpeedButton>();
+      button->Glyph = std::string(def.picture);
+      if (def.face != kNoFaceColor) button->Color = def.face;
+      CreateDrawn(index, std::move(button));
+      return;
+    }
+    case ControlKind::ClockCell:
+    case ControlKind::BannerCell:
+      CreateDrawn(index, std::make_unique<CellPlaceholder>());
+      return;
+    case ControlKind::EditBox:
+      CreateNative(index, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+      return;
+    case ControlKind::CheckBox:
+      CreateNative(index, L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0);
+      return;
+    case ControlKind::Label:
+      CreateNative(index, L"STATIC", SS_LEFT | SS_NOTIFY | SS_CENTERIMAGE, 0);
+      return;
+  }
+}
+
+void ToolBarWindow::CreateDrawn(int index, std::unique_ptr<IDrawnControl> model) {
+  Child& child = children_[static_cast<std::size_t>(index)];
+  child.model = std::move(model);
+  child.drawn = std::make_unique<DrawnControlWindow>();
+  DrawnControlWindow::Callbacks cb;
+  cb.click = [this, index] {
+    if (callbacks_.click) callbacks_.click(Ref(index));
+  };
+  cb.hover = [this, index](bool inside) { Hover(index, inside); };
+  child.drawn->Create(wnd_, RECT{0, 0, 1, 1}, *child.model, std::move(cb));
+  child.wnd = child.drawn->Handle();
+  AddTool(child.wnd);
+}
+
+void ToolBarWindow::CreateNative(int index, const wchar_t* cls, DWORD style, DWORD exStyle) {
+  Child& child = children_[static_cast<std::size_t>(index)];
+  const BarControlState& state = controls_->State(Ref(index));
+  const std::wstring text = Widen(IsEditBox(index) ? state.text : state.caption);
+  child.wnd = ::CreateWindowExW(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 1, 1, wnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + index)),
+                                ::GetModuleHandleW(nullptr), nullptr);
+  if (!child.wnd) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
+  ::SendMessageW(child.wnd, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
+  ::SetWindowSubclass(child.wnd, &ToolBarWindow::NativeChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  AddTool(child.wnd);
+}
+
+void ToolBarWindow::AddTool(HWND child) {
+  if (!tooltip_ || !child) return;
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.hwnd = wnd_;
+  ti.uId = reinterpret_cast<UINT_PTR>(child);
+  ti.lpszText = LPSTR_TEXTCALLBACKW;
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+HWND ToolBarWindow::ControlWindow(int index) const noexcept {
+  if (index < 0 || static_cast<std::size_t>(index) >= children_.size()) return nullptr;
+  return children_[static_cast<std::size_t>(index)].wnd;
+}
+
+std::optional<int> ToolBarWindow::IndexOf(HWND child) const noexcept {
+  if (!child) return std::nullopt;
+  for (std::size_t i = 0; i < children_.size(); ++i)
+    if (children_[i].wnd == child) return static_cast<int>(i);
+  return std::nullopt;
+}
+
+bool ToolBarWindow::IsEditBox(int index) const { return DefOf(Ref(index)).kind == ControlKind::EditBox; }
+
+void ToolBarWindow::ControlChanged(int index) {
+  Child& child = children_.at(static_cast<std::size_t>(index));
+  const ControlRef ref = Ref(index);
+  const BarControlDef& def = DefOf(ref);
+  const BarControlState& state = controls_->State(ref);
+  if (child.model) {
+    if (auto* button = dynamic_cast<THWaSpeedButton*>(child.model.get())) button->Caption = state.caption;
+    child.model->SetEnabled(controls_->Usable(ref));
+    if (child.wnd) ::InvalidateRect(child.wnd, nullptr, FALSE);
+  } else if (child.wnd) {
+    const std::wstring want = Widen(def.kind == ControlKind::EditBox ? state.text : state.caption);
+    if (WindowText(child.wnd) != want) ::SetWindowTextW(child.wnd, want.c_str());
+    if (def.kind == ControlKind::CheckBox)
+      ::SendMessageW(child.wnd, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::EnableWindow(child.wnd, state.enabled ? TRUE : FALSE);
+  }
+  if (tooltip_ && child.wnd) {
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = wnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(child.wnd);
+    ti.lpszText = LPSTR_TEXTCALLBACKW;
+    ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  if (index == hovered_ && callbacks_.hint) callbacks_.hint(state.hint);
+  if (child.visible != state.visible) Relayout();
+}
+
+void ToolBarWindow::Relayout() {
+  const std::vector<Rect> rects = controls_->Layout(bar_);
+  for (std::size_t i = 0; i < children_.size(); ++i) {
+    Child& child = children_[i];
+    child.visible = controls_->State(Ref(static_cast<int>(i))).visible;
+    if (!child.wnd) continue;
+    const Rect& r = rects[i];
+    const UINT show = child.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+    ::SetWindowPos(child.wnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE | show);
+  }
+}
+
+Rect ToolBarWindow::CellRect(int index) const { return controls_->Layout(bar_).at(static_cast<std::size_t>(index)); }
+
+void ToolBarWindow::SetCellWindow(int index, HWND cell) {
+  Child& child = children_.at(static_cast<std::size_t>(index));
+  const ControlKind kind = DefOf(Ref(index)).kind;
+  if (kind != ControlKind::ClockCell && kind != ControlKind::BannerCell)
+    throw std::invalid_argument("not a cell: " + std::string(DefOf(Ref(index)).name));
+  if (child.wnd && !child.drawn && child.wnd != cell) {
+    // A window put here before goes out of the bar's care.
+    ::RemoveWindowSubclass(child.wnd, &ToolBarWindow::NativeChildProc, kSubclassId);
+    ::ShowWindow(child.wnd, SW_HIDE);
+  }
+  child.drawn.reset();
+  child.model.reset();
+  child.wnd = cell;
+  if (cell) {
+    ::SetWindowSubclass(cell, &ToolBarWindow::NativeChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    AddTool(cell);
+  }
   Relayout();
 }
 
-void ToolStrip::SetItemVisible(Command c, bool visible) {
-  bool changed = false;
-  for (StripItem& item : items_)
-    if (item.command == c && item.visible != visible) {
-      item.visible = visible;
-      changed = true;
-    }
-  if (changed) Relayout();
-}
-
-bool ToolStrip::AnyItemVisible() const noexcept {
-  for (const StripItem& item : items_)
-    if (item.visible) return true;
-  return false;
-}
-
-void ToolStrip::SetClockColors(TColor background, TColor text) {
-  clockBack_ = background;
-  clockText_ = text;
-  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
-}
-
-void ToolStrip::SetBannerColors(TColor background, TColor text) {
-  bannerBack_ = background;
-  bannerText_ = text;
-  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
-}
-
-void ToolStrip::Refresh() {
-  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
-}
-
-bool ToolStrip::ItemEnabled(const StripItem& item) const {
-  return callbacks_.usable && callbacks_.usable(item.ref);
-}
-
-void ToolStrip::Relayout() {
-  LayoutStrip(items_, height_);
-  hot_ = pressed_ = -1;
-  UpdateTooltips();
-  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
-}
-
-void ToolStrip::UpdateTooltips() {
-  if (!tooltip_) return;
-  // One tool per item, re-made after every layout.
-  int count = static_cast<int>(::SendMessageW(tooltip_, TTM_GETTOOLCOUNT, 0, 0));
-  for (int i = count - 1; i >= 0; --i) {
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    if (::SendMessageW(tooltip_, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&ti)))
-      ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  }
-  for (std::size_t i = 0; i < items_.size(); ++i) {
-    const StripItem& item = items_[i];
-    if (!item.visible || item.hint.empty()) continue;
-    std::wstring text = Widen(item.hint);
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_SUBCLASS;
-    ti.hwnd = wnd_;
-    ti.uId = i + 1;
-    ti.rect = item.rect;
-    ti.lpszText = text.data();
-    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+void ToolBarWindow::SetCellBackground(ControlKind cell, TColor background) {
+  for (std::size_t i = 0; i < children_.size(); ++i) {
+    auto* placeholder = dynamic_cast<CellPlaceholder*>(children_[i].model.get());
+    if (!placeholder || DefOf(Ref(static_cast<int>(i))).kind != cell || placeholder->background == background)
+      continue;
+    placeholder->background = background;
+    ::InvalidateRect(children_[i].wnd, nullptr, FALSE);
   }
 }
 
-LRESULT ToolStrip::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+// ---- edit boxes --------------------------------------------------------------------
+
+std::string ToolBarWindow::SelectedText(int index) const {
+  HWND edit = ControlWindow(index);
+  if (!edit || !IsEditBox(index)) return {};
+  DWORD start = 0, end = 0;
+  ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::wstring text = WindowText(edit);
+  if (start > end || end > text.size()) return {};
+  return Narrow(std::wstring_view(text).substr(start, end - start));
+}
+
+void ToolBarWindow::ReplaceSelection(int index, std::string_view utf8) {
+  HWND edit = ControlWindow(index);
+  if (!edit || !IsEditBox(index)) return;
+  const std::wstring text = Widen(utf8);
+  ::SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ToolBarWindow::EditAction(int index, EditBoxAction action) {
+  HWND edit = ControlWindow(index);
+  if (!edit || !IsEditBox(index)) return;
+  switch (action) {
+    case EditBoxAction::Undo: ::SendMessageW(edit, EM_UNDO, 0, 0); break;
+    case EditBoxAction::Cut: ::SendMessageW(edit, WM_CUT, 0, 0); break;
+    case EditBoxAction::Copy: ::SendMessageW(edit, WM_COPY, 0, 0); break;
+    case EditBoxAction::Paste: ::SendMessageW(edit, WM_PASTE, 0, 0); break;
+    case EditBoxAction::SelectAll: ::SendMessageW(edit, EM_SETSEL, 0, -1); break;
+    case EditBoxAction::Clear: ::SendMessageW(edit, WM_CLEAR, 0, 0); break;
+  }
+}
+
+void ToolBarWindow::Focus(int index) {
+  if (HWND w = ControlWindow(index); w && ::IsWindowVisible(w)) ::SetFocus(w);
+}
+
+// ---- messages ----------------------------------------------------------------------
+
+LRESULT ToolBarWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
+    case WM_COMMAND:
+      OnCommand(wp, lp);
       return 0;
-    case WM_ERASEBKGND:
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<NMHDR*>(lp));
+    case WM_ERASEBKGND: {
+      const RECT client = ClientRect(wnd_);
+      ::FillRect(reinterpret_cast<HDC>(wp), &client, ::GetSysColorBrush(COLOR_BTNFACE));
       return 1;
-    case WM_MOUSEMOVE:
-      OnMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-      return 0;
-    case WM_MOUSELEAVE:
-      OnMouseLeave();
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      OnLButtonDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-      return 0;
-    case WM_LBUTTONUP:
-      OnLButtonUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-      return 0;
-    case WM_CAPTURECHANGED:
-      if (pressed_ >= 0) {
-        pressed_ = -1;
-        ::InvalidateRect(wnd_, nullptr, FALSE);
-      }
-      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
     case WM_NCDESTROY:
       wnd_ = nullptr;
       tooltip_ = nullptr;
@@ -241,136 +324,65 @@ LRESULT ToolStrip::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   return ::DefWindowProcW(wnd_, msg, wp, lp);
 }
 
-void ToolStrip::OnPaint() {
-  PaintBuffered(wnd_, [this](HDC dc, const RECT& client) {
-    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-    for (std::size_t i = 0; i < items_.size(); ++i)
-      if (items_[i].visible) DrawItem(dc, items_[i], static_cast<int>(i));
-  });
+void ToolBarWindow::OnCommand(WPARAM wp, LPARAM lp) {
+  const std::optional<int> index = IndexOf(reinterpret_cast<HWND>(lp));
+  if (!index) return;
+  const WORD code = HIWORD(wp);
+  if (IsEditBox(*index)) {
+    if (code == EN_CHANGE && callbacks_.textEdited)
+      callbacks_.textEdited(Ref(*index), Narrow(WindowText(reinterpret_cast<HWND>(lp))));
+    return;
+  }
+  if (code == BN_CLICKED && DefOf(Ref(*index)).kind == ControlKind::CheckBox && callbacks_.click)
+    callbacks_.click(Ref(*index));
 }
 
-void ToolStrip::DrawItem(HDC dc, const StripItem& item, int index) const {
-  RECT r = item.rect;
-  bool enabled = ItemEnabled(item);
-  bool hot = index == hot_ && enabled;
-  bool down = index == pressed_ && hot;
-  DcStateGuard state(dc);
-  ::SetBkMode(dc, TRANSPARENT);
-  switch (item.kind) {
-    case StripItemKind::Grip: {
-      // Two raised ridges, lit under the mouse.
-      if (hot) ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_BTNHILIGHT));
-      RECT ridge{r.left + 2, r.top + 3, r.left + 5, r.bottom - 3};
-      ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
-      ridge.left += 3;
-      ridge.right += 3;
-      ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
-      return;
-    }
-    case StripItemKind::Clock:
-    case StripItemKind::Banner: {
-      bool clock = item.kind == StripItemKind::Clock;
-      BrushPtr back = MakeSolidBrush(clock ? clockBack_ : bannerBack_);
-      ::FillRect(dc, &r, back.get());
-      ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-      return;
-    }
-    case StripItemKind::Tab: {
-      RECT tab{r.left + 1, r.top, r.right - 1, r.bottom};
-      ::FillRect(dc, &tab, ::GetSysColorBrush(hot ? COLOR_BTNHILIGHT : COLOR_BTNFACE));
-      ::DrawEdge(dc, &tab, BDR_RAISEDINNER, BF_LEFT | BF_RIGHT | BF_BOTTOM);
-      static FontPtr tabFont = MakeFont(L"ＭＳ Ｐゴシック", -10);
-      SelectGuard font(dc, tabFont.get());
-      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-      ::DrawTextW(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &tab,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      return;
-    }
-    case StripItemKind::EditBox: {
-      ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_WINDOW));
-      ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
-      return;
-    }
-    case StripItemKind::CheckBox:
-    case StripItemKind::Label: {
-      std::wstring text = callbacks_.state ? Widen(callbacks_.state(item.ref).caption) : item.caption;
-      RECT t = r;
-      if (item.kind == StripItemKind::CheckBox) {
-        RECT box{r.left, (r.top + r.bottom) / 2 - 6, r.left + 13, (r.top + r.bottom) / 2 + 7};
-        UINT state = DFCS_BUTTONCHECK | (callbacks_.state && callbacks_.state(item.ref).checked ? DFCS_CHECKED : 0);
-        ::DrawFrameControl(dc, &box, DFC_BUTTON, state);
-        t.left += 15;
+LRESULT ToolBarWindow::OnNotify(NMHDR& hdr) {
+  if (hdr.hwndFrom != tooltip_ || hdr.code != TTN_GETDISPINFOW) return 0;
+  auto& info = reinterpret_cast<NMTTDISPINFOW&>(hdr);
+  const std::optional<int> index = IndexOf(reinterpret_cast<HWND>(hdr.idFrom));
+  tipText_ = index ? Widen(controls_->State(Ref(*index)).hint) : std::wstring();
+  info.lpszText = tipText_.data();
+  info.hinst = nullptr;
+  return 0;
+}
+
+void ToolBarWindow::Hover(int index, bool inside) {
+  if (inside) {
+    if (index == hovered_) return;
+    hovered_ = index;
+    if (callbacks_.hint) callbacks_.hint(controls_->State(Ref(index)).hint);
+  } else if (index == hovered_) {
+    hovered_ = -1;
+    if (callbacks_.hint) callbacks_.hint(std::string());
+  }
+}
+
+LRESULT CALLBACK ToolBarWindow::NativeChildProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  auto* self = reinterpret_cast<ToolBarWindow*>(ref);
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      if (std::optional<int> index = self->IndexOf(wnd); index && *index != self->hovered_) {
+        TrackMouseLeave(wnd);
+        self->Hover(*index, true);
       }
-      SelectGuard f(dc, font_.get());
-      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-      ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      return;
+      break;
+    case WM_MOUSELEAVE:
+      if (std::optional<int> index = self->IndexOf(wnd)) self->Hover(*index, false);
+      break;
+    case WM_SETFOCUS: {
+      const LRESULT r = ::DefSubclassProc(wnd, msg, wp, lp);
+      if (std::optional<int> index = self->IndexOf(wnd); index && DefOf(self->Ref(*index)).hiragana)
+        SetHiraganaMode(wnd);
+      return r;
     }
-    case StripItemKind::Button:
-    case StripItemKind::PictureButton:
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(wnd, &ToolBarWindow::NativeChildProc, kSubclassId);
+      break;
+    default:
       break;
   }
-  // Flat buttons: raised under the mouse, sunken while pressed.
-  if (down)
-    ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-  else if (hot)
-    ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-  RECT text = r;
-  if (down) ::OffsetRect(&text, 1, 1);
-  bool picture = item.kind == StripItemKind::PictureButton;
-  const std::wstring caption =
-      picture || !callbacks_.state ? item.caption : Widen(callbacks_.state(item.ref).caption);
-  SelectGuard font(dc, picture ? glyphFont_.get() : font_.get());
-  COLORREF color = picture ? RGB(0x2B, 0x4A, 0x8C) : ::GetSysColor(COLOR_BTNTEXT);
-  if (!enabled) {
-    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    RECT shade = text;
-    ::OffsetRect(&shade, 1, 1);
-    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &shade,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    color = ::GetSysColor(COLOR_GRAYTEXT);
-  }
-  ::SetTextColor(dc, color);
-  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-void ToolStrip::SetHot(int index) {
-  if (index == hot_) return;
-  hot_ = index;
-  ::InvalidateRect(wnd_, nullptr, FALSE);
-  if (callbacks_.hint)
-    callbacks_.hint(index < 0 ? std::string() : callbacks_.state ? callbacks_.state(items_[index].ref).hint : items_[index].hint);
-}
-
-void ToolStrip::OnMouseMove(int x, int y) {
-  if (!tracking_) {
-    tracking_ = TrackMouseLeave(wnd_);
-  }
-  SetHot(HitTestStrip(items_, x, y));
-}
-
-void ToolStrip::OnMouseLeave() {
-  tracking_ = false;
-  if (pressed_ < 0) SetHot(-1);
-}
-
-void ToolStrip::OnLButtonDown(int x, int y) {
-  int i = HitTestStrip(items_, x, y);
-  if (i < 0 || !ItemEnabled(items_[i])) return;
-  pressed_ = i;
-  hot_ = i;
-  ::SetCapture(wnd_);
-  ::InvalidateRect(wnd_, nullptr, FALSE);
-}
-
-void ToolStrip::OnLButtonUp(int x, int y) {
-  int pressed = pressed_;
-  pressed_ = -1;
-  if (::GetCapture() == wnd_) ::ReleaseCapture();
-  ::InvalidateRect(wnd_, nullptr, FALSE);
-  if (pressed < 0 || HitTestStrip(items_, x, y) != pressed) return;
-  if (callbacks_.click && ItemEnabled(items_[pressed])) callbacks_.click(items_[pressed].ref);
+  return ::DefSubclassProc(wnd, msg, wp, lp);
 }
 
 }  // namespace hanaroku::win32

@@ -1,96 +1,108 @@
 #pragma once
-// Tool bars of the main window: a strip of owner-drawn items laid out from
-// the left edge, one item per control of the bar's table (app/ToolBars.h).
-// Each item has a hint, shown in a tool tip and handed to the application
-// hint handler (status panel 4) while the mouse is over it.
+// A tool bar of the main window as a host of real controls: one child window
+// per control of the bar's table (app/ToolBars.h), placed from the left edge
+// by the table's layout.
+//
+// - grips and tabs: TActiveImage in a drawn-control window, lit under the mouse;
+// - picture buttons: THWaSpeedButton with its picture;
+// - gradient buttons: a drawn button with the caption;
+// - Edit2..Edit5: the platform's EDIT (input method, clipboard, focus; Edit2
+//   turns the input method to hiragana when it takes the focus);
+// - CheckBox1..14: the platform's BUTTON check box, whose state the window
+//   decides (a click turns it over through the main window's rules);
+// - Label1: the platform's STATIC;
+// - the clock and banner cells: a plain placeholder until the program puts
+//   its own child window there (SetCellWindow), which the bar then places,
+//   shows and hides like the others.
+//
+// Every control's hint is shown in a tool tip and handed on (status panel 4)
+// while the mouse is over it; the texts are read from the controls' state at
+// that moment, so hints changed at run time show.
 #include "platform/win32/Win32Util.h"
 
 #include <functional>
-#include <span>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "app/Commands.h"
 #include "app/ToolBars.h"
-#include "platform/Canvas.h"
+#include "controls/DrawnControl.h"
+#include "platform/win32/DrawnControlWindow.h"
 
 namespace hanaroku::win32 {
 
-enum class StripItemKind : std::uint8_t { Grip, Button, PictureButton, Clock, Banner, Tab, EditBox, CheckBox, Label };
-
-struct StripItem {
-  StripItemKind kind = StripItemKind::Button;
-  std::string name;      // design name
-  std::wstring caption;  // one character (picture buttons: a glyph letter)
-  std::string hint;      // UTF-8
-  Command command = Command::None;
-  ControlRef ref;
-  int width = 23;
-  bool visible = true;
-  RECT rect{};           // placed by Layout
-};
-
-// The strip items of a bar's controls.
-std::vector<StripItem> ItemsFromTable(ToolBarId bar);
-// The glyph letter drawn on a picture button without a caption.
-std::wstring PictureGlyph(Command c);
-// Places the visible items from the left edge, vertically centred in a strip
-// of the given height; grips take the whole height. Returns the right edge.
-int LayoutStrip(std::vector<StripItem>& items, int height) noexcept;
-// The visible item under (x, y), or -1.
-int HitTestStrip(const std::vector<StripItem>& items, int x, int y) noexcept;
-
-class ToolStrip {
+class ToolBarWindow {
  public:
   struct Callbacks {
     std::function<void(ControlRef)> click;
-    std::function<const BarControlState&(ControlRef)> state;
-    std::function<bool(ControlRef)> usable;
-    std::function<void(const std::string&)> hint;  // "" when the mouse leaves
+    std::function<void(ControlRef, std::string_view)> textEdited;  // UTF-8
+    std::function<void(const std::string&)> hint;                   // "" when the mouse leaves
   };
 
-  ToolStrip() = default;
-  ~ToolStrip();
-  ToolStrip(const ToolStrip&) = delete;
-  ToolStrip& operator=(const ToolStrip&) = delete;
+  ToolBarWindow() = default;
+  ~ToolBarWindow();
+  ToolBarWindow(const ToolBarWindow&) = delete;
+  ToolBarWindow& operator=(const ToolBarWindow&) = delete;
 
-  void Create(HWND parent, int id, int height, std::vector<StripItem> items, Callbacks callbacks);
+  // `controls` holds the states shown and must outlive the bar.
+  void Create(HWND parent, int id, ToolBarId bar, const TToolBarControls& controls, Callbacks callbacks);
   HWND Handle() const noexcept { return wnd_; }
-  int Height() const noexcept { return height_; }
+  ToolBarId Bar() const noexcept { return bar_; }
+  int Height() const noexcept { return BarDef(bar_).height; }
 
-  // Shows or hides an item by its command (tabs of NNBar2) and re-lays out.
-  void SetItemVisible(Command c, bool visible);
-  bool AnyItemVisible() const noexcept;
-  // Colours of the clock item (ClockLabel2) and the banner (MsgSCR1).
-  void SetClockColors(TColor background, TColor text);
-  void SetBannerColors(TColor background, TColor text);
-  // Re-reads the enabled states and repaints.
-  void Refresh();
-  const std::vector<StripItem>& Items() const noexcept { return items_; }
+  // The window of control `index` (its cell window for a clock or banner
+  // cell), or null.
+  HWND ControlWindow(int index) const noexcept;
+  std::optional<int> IndexOf(HWND child) const noexcept;
+
+  // Shows the control's new state (caption, hint, enabled, checked, text,
+  // visibility).
+  void ControlChanged(int index);
+
+  // The cell of a clock or banner in the bar's client coordinates; the
+  // program's own window for it, a child of Handle(), goes there.
+  Rect CellRect(int index) const;
+  // The bar owns it from then on: it goes with the bar.
+  void SetCellWindow(int index, HWND child);
+  // The placeholder's colour (until a cell window is set).
+  void SetCellBackground(ControlKind cell, TColor background);
+
+  // The edit boxes.
+  std::string SelectedText(int index) const;
+  void ReplaceSelection(int index, std::string_view utf8);
+  void EditAction(int index, EditBoxAction action);
+  void Focus(int index);
 
  private:
+  struct Child {
+    std::unique_ptr<IDrawnControl> model;
+    std::unique_ptr<DrawnControlWindow> drawn;
+    HWND wnd = nullptr;  // the drawn, native or adopted window
+    bool visible = true;
+  };
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-  void OnPaint();
-  void OnMouseMove(int x, int y);
-  void OnMouseLeave();
-  void OnLButtonDown(int x, int y);
-  void OnLButtonUp(int x, int y);
-  void DrawItem(HDC dc, const StripItem& item, int index) const;
-  void SetHot(int index);
+  static LRESULT CALLBACK NativeChildProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
+  void CreateChild(int index);
+  void CreateDrawn(int index, std::unique_ptr<IDrawnControl> model);
+  void CreateNative(int index, const wchar_t* cls, DWORD style, DWORD exStyle);
+  void AddTool(HWND child);
   void Relayout();
-  void UpdateTooltips();
-  bool ItemEnabled(const StripItem& item) const;
+  void Hover(int index, bool inside);
+  void OnCommand(WPARAM wp, LPARAM lp);
+  LRESULT OnNotify(NMHDR& hdr);
+  ControlRef Ref(int index) const noexcept { return ControlRef{bar_, index}; }
+  bool IsEditBox(int index) const;
 
   HWND wnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  int height_ = 0;
-  std::vector<StripItem> items_;
+  ToolBarId bar_ = ToolBarId::NNBar1;
+  const TToolBarControls* controls_ = nullptr;
   Callbacks callbacks_;
-  FontPtr font_, glyphFont_;
-  int hot_ = -1, pressed_ = -1;
-  bool tracking_ = false;
-  TColor clockBack_ = 0xE9F5F4, clockText_ = 0x554239;
-  TColor bannerBack_ = 0xDDE3D5, bannerText_ = 0xFF0000;
+  std::vector<Child> children_;
+  int hovered_ = -1;
+  std::wstring tipText_;
 };
 
 }  // namespace hanaroku::win32
