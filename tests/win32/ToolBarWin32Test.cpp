@@ -178,6 +178,12 @@ TEST_F(ToolBars, HintsShowInTheStatusBarAsTheyAreNow) {
   EXPECT_EQ(PanelText(Main().Handle(), 4), "新しい文書");
   ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(PanelText(Main().Handle(), 4), "");
+  // A leave that comes late, after the mouse came over a button of another
+  // bar, leaves that button's hint.
+  ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  ::SendMessageW(Main().ControlWindow("ShineSpeedButton21"), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(PanelText(Main().Handle(), 4), "万葉仮名変換");
   // Native controls too; the launcher's hint is the one computed at start.
   ::SendMessageW(Main().ControlWindow("Edit2"), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(PanelText(Main().Handle(), 4), "彩色文字列入力");

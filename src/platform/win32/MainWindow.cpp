@@ -316,7 +316,7 @@ void MainWindow::CreateChildren() {
     RefreshToolBars();
   };
   cb.textEdited = [this](ControlRef c, std::string_view text) { form_->ControlTextEdited(c, text); };
-  cb.hint = [this](const std::string& h) { HandleHint(h); };
+  cb.hover = [this](ControlRef c, bool inside) { ControlHover(c, inside); };
   for (int i = 0; i < kToolBarCount; ++i) bars_[i].Create(wnd_, kIdBarFirst + i, kAllToolBars[i], form_->BarControls, cb);
   form_->BarControls.SetView(this);
   CreateClock();
@@ -333,7 +333,7 @@ void MainWindow::CreateChildren() {
 void MainWindow::CreateClock() {
   ClockWindow::Callbacks callbacks;
   callbacks.click = [this] { ExecuteCommand(Command::ClockLabel2Click); };
-  callbacks.hint = [this](const std::string& h) { HandleHint(h); };
+  // Its hint comes from its cell of the bar, like every control's.
   clock_.Create(bars_[kNNBar1].Handle(), kIdClock, form_->ClockLabel2, std::move(callbacks));
   bars_[kNNBar1].SetCellWindow(BarControl("ClockLabel2").index, clock_.Handle());
 }
@@ -511,7 +511,22 @@ void MainWindow::RefreshToolBars() {
 
 // ---- IToolBarView ----------------------------------------------------------------
 
-void MainWindow::ControlChanged(ControlRef c) { Bar(c.bar).ControlChanged(c.index); }
+void MainWindow::ControlChanged(ControlRef c) {
+  Bar(c.bar).ControlChanged(c.index);
+  if (hintOwner_ == c) HandleHint(form_->BarControls.State(c).hint);
+}
+
+// The control under the mouse names its hint; a leave reported late (after
+// the mouse came over another control) does not clear the new one.
+void MainWindow::ControlHover(ControlRef c, bool inside) {
+  if (inside) {
+    hintOwner_ = c;
+    HandleHint(form_->BarControls.State(c).hint);
+  } else if (hintOwner_ == c) {
+    hintOwner_.reset();
+    HandleHint(std::string());
+  }
+}
 
 std::string MainWindow::EditSelectedText(ControlRef c) const { return Bar(c.bar).SelectedText(c.index); }
 

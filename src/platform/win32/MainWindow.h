@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Util.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   void UpdateBoundsFromWindow();
   void RefreshStatusBar();
   void RefreshToolBars();
+  void ControlHover(ControlRef c, bool inside);
   void HandleHint(const std::string& hint);
   MenuState CurrentMenuState() const;
 
@@ -140,6 +142,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   int grabOffset_ = 0;
   int hourglass_ = 0;
   std::string lastHint_;
+  std::optional<ControlRef> hintOwner_;  // the control whose hint shows
 };
 
 }  // namespace hanaroku::win32

@@ -209,7 +209,6 @@ void ToolBarWindow::ControlChanged(int index) {
     ti.lpszText = LPSTR_TEXTCALLBACKW;
     ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
   }
-  if (index == hovered_ && callbacks_.hint) callbacks_.hint(state.hint);
   if (child.visible != state.visible) Relayout();
 }
 
@@ -351,10 +350,10 @@ void ToolBarWindow::Hover(int index, bool inside) {
   if (inside) {
     if (index == hovered_) return;
     hovered_ = index;
-    if (callbacks_.hint) callbacks_.hint(controls_->State(Ref(index)).hint);
+    if (callbacks_.hover) callbacks_.hover(Ref(index), true);
   } else if (index == hovered_) {
     hovered_ = -1;
-    if (callbacks_.hint) callbacks_.hint(std::string());
+    if (callbacks_.hover) callbacks_.hover(Ref(index), false);
   }
 }
 

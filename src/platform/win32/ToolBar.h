@@ -15,9 +15,9 @@
 //   its own child window there (SetCellWindow), which the bar then places,
 //   shows and hides like the others.
 //
-// Every control's hint is shown in a tool tip and handed on (status panel 4)
-// while the mouse is over it; the texts are read from the controls' state at
-// that moment, so hints changed at run time show.
+// Every control's hint is shown in a tool tip, read from the controls' state
+// at that moment so that hints changed at run time show; the bar says when
+// the mouse comes over a control and leaves it (for status panel 4).
 #include "platform/win32/Win32Util.h"
 
 #include <functional>
@@ -38,7 +38,8 @@ class ToolBarWindow {
   struct Callbacks {
     std::function<void(ControlRef)> click;
     std::function<void(ControlRef, std::string_view)> textEdited;  // UTF-8
-    std::function<void(const std::string&)> hint;                   // "" when the mouse leaves
+    // The mouse came over a control or left it.
+    std::function<void(ControlRef, bool inside)> hover;
   };
 
   ToolBarWindow() = default;

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Starts the real program under Wine in Xvfb with a poem, works its tool bars
+# with the mouse (xdotool) and takes a screenshot: all four bars expanded,
+# the left pane shown, the mouse resting on the gradient button "萬" with its
+# hint showing. Checks that the bars stacked, the left pane came and a hint
+# window opened by the mouse.
+#   screenshot-bars.sh HANAROKU_EXE POEM_FILE OUT_PNG
+set -euo pipefail
+exe=$1 poem=$2 out=$3
+root=$(cd "$(dirname "$0")/.." && pwd)
+command -v xdotool >/dev/null || { echo "FAIL: xdotool is missing (scripts/deps.sh installs it)"; exit 1; }
+export WINEPREFIX="${HANAROKU_WINEPREFIX:-$PWD/wineprefix}" WINEARCH=win32 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LANG=ja_JP.UTF-8 LC_ALL=
+work=$(mktemp -d "$PWD/screenshot-bars.XXXXXX")
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+cp "$exe" "$work/hanaroku.exe"          # a fresh folder: no settings file, first run
+cp "$poem" "$work/poem.txt"
+winpoem=$(winepath -w "$work/poem.txt")
+
+cat >"$work/shot.sh" <<'EOS'
+#!/usr/bin/env bash
+set -u
+work=$1 winpoem=$2 out=$3
+log() { echo "$*" >>"$work/log.txt"; }
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+xdotool mousemove 1010 10                 # out of the way while the window opens
+wine "$work/hanaroku.exe" "$winpoem" >/dev/null 2>&1 &
+for _ in $(seq 1 90); do
+  sleep 1
+  if xwininfo -root -tree 2>/dev/null | grep -F -q "poem.txt\""; then break; fi
+done
+sleep 3
+line=$(xwininfo -root -tree | grep -F "poem.txt\"" | head -n 1)
+geom=$(grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' <<<"$line" | head -n 1)
+rest=${geom#*x}; rest=${rest#*+}; wx=${rest%%+*}; wy=${rest#*+}
+echo "$geom" >"$work/geom.txt"
+import -window root "$work/start.png"
+# The client area's corner: the grip of NNBar1 has its first ridge 2 pixels
+# in from the left and 3 down from the top (a light line over a shadow line
+# three pixels to its right).
+read -r cx cy < <(convert "$work/start.png" -crop "40x80+$wx+$wy" +repage txt:- | awk -F'[,: ]+' '
+  NR > 1 && match($0, /#[0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F]/) { c[$1 "," $2] = substr($0, RSTART, RLENGTH) }
+  END {
+    for (y = 0; y < 80; y++) for (x = 0; x < 30; x++)
+      if (c[x "," y] == "#FFFFFF" && c[(x+2) "," y] == "#A6A6A6" && c[(x+3) "," y] == "#FFFFFF" &&
+          c[(x+5) "," y] == "#A6A6A6" && c[x "," (y+1)] == "#FFFFFF" && c[(x+2) "," (y-1)] != "#A6A6A6") {
+        print x - 2, y - 3; exit
+      }
+  }')
+log "client corner in the window: ${cx:-?},${cy:-?}"
+[ -n "${cx:-}" ] || { import -window root "$out"; exit 0; }
+ox=$((wx + cx)) oy=$((wy + cy))
+click() { xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1; sleep 1; }
+# NNBar1 (33) and NNBar3 (32) are open, the tab strip under them: its first
+# tab is the colour-string bar's; once that is open, the HTML bar's tab is
+# first on the strip, now 32 pixels lower.
+click 20 $((33 + 32 + 6))
+click 20 $((33 + 32 + 32 + 6))
+# "左" (ShineSpeedButton2) on NNBar1: after the grip (9 + 2) and 17 buttons of 23.
+click $((11 + 17 * 23 + 11)) 16
+# Rest on "萬" (ShineSpeedButton21) of NNBar3: after the grip and 8 buttons.
+xdotool mousemove "$((ox + 11 + 8 * 23 + 11))" "$((oy + 33 + 16))"
+sleep 0.3
+xdotool mousemove "$((ox + 11 + 8 * 23 + 12))" "$((oy + 33 + 16))"
+sleep 1.5
+xwininfo -root -tree >"$work/tree.txt" 2>&1
+import -window root "$out"
+echo "$ox $oy" >"$work/origin.txt"
+wineserver -k 2>/dev/null
+exit 0
+EOS
+chmod +x "$work/shot.sh"
+timeout -k 10 200 xvfb-run -a -s "-screen 0 1024x768x24" "$work/shot.sh" "$work" "$winpoem" "$out"
+cat "$work/log.txt" 2>/dev/null || true
+
+[ -f "$work/origin.txt" ] || { echo "FAIL: the tool bar's grip was not found"; exit 1; }
+read -r ox oy <"$work/origin.txt"
+geom=$(cat "$work/geom.txt")
+w=${geom%%x*}; rest=${geom#*x}; h=${rest%%+*}; rest=${rest#*+}; x=${rest%%+*}; y=${rest#*+}
+px() { convert "$out" -format "%[hex:u.p{$1,$2}]" info:; }
+# Four bars of 33 + 32 + 32 + 32 pixels, no tab strip: the right pane's
+# background starts right below them.
+pane_top=$((oy + 129))
+right=$(px $((x + w - 60)) $((pane_top + 4)))
+above=$(px $((x + w - 60)) $((pane_top - 3)))
+echo "right pane at its top: #$right; just above it: #$above"
+[ "$right" = "F4F5E9" ] || { echo "FAIL: the right pane does not start below four bars"; exit 1; }
+[ "$above" != "F4F5E9" ] || { echo "FAIL: the bars do not reach down to the right pane"; exit 1; }
+# The left pane, on its own background colour.
+left=$(px $((ox + 40)) $((pane_top + 100)))
+echo "left pane: #$left"
+[ "$left" = "D5E3DD" ] || { echo "FAIL: the left pane is not shown"; exit 1; }
+# A hint window near the mouse: a small top-level window under the button.
+mx=$((ox + 11 + 8 * 23 + 12)) my=$((oy + 33 + 16))
+hint=$(grep -E '^\s+0x[0-9a-f]+ ' "$work/tree.txt" | grep -v -F 'poem.txt"' |
+  grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+' | awk -v mx="$mx" -v my="$my" -F'[x+ ]+' '
+  $1 > 10 && $1 < 600 && $2 > 8 && $2 < 200 && $3 > mx - 200 && $3 < mx + 200 && $4 > my && $4 < my + 120 {
+    print; exit }')
+echo "hint window: ${hint:-none}"
+[ -n "$hint" ] || { echo "FAIL: no hint window under the mouse"; exit 1; }
+# The window with the hint below it, for the README.
+convert "$out" -crop "${w}x$((h + 0))+${x}+${y}" +repage "$root/build/screenshot-bars-latest.png" 2>/dev/null || true
+echo "bars screenshot test passed: $out"
