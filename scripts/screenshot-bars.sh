@@ -9,26 +9,15 @@ set -euo pipefail
 exe=$1 poem=$2 out=$3
 root=$(cd "$(dirname "$0")/.." && pwd)
 command -v xdotool >/dev/null || { echo "FAIL: xdotool is missing (scripts/deps.sh installs it)"; exit 1; }
-export WINEPREFIX="${HANAROKU_WINEPREFIX:-$PWD/wineprefix}" WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LANG=ja_JP.UTF-8 LC_ALL=
-work=$(mktemp -d "$PWD/screenshot-bars.XXXXXX")
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$exe" "$work/hanaroku.exe"          # a fresh folder: no settings file, first run
-cp "$poem" "$work/poem.txt"
-winpoem=$(winepath -w "$work/poem.txt")
+. "$root/scripts/screenshot-lib.sh" "$exe" "$poem" screenshot-bars
 
 cat >"$work/shot.sh" <<'EOS'
 #!/usr/bin/env bash
 set -u
 work=$1 winpoem=$2 out=$3
 log() { echo "$*" >>"$work/log.txt"; }
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 xdotool mousemove 1010 10                 # out of the way while the window opens
-wine "$work/hanaroku.exe" "$winpoem" >/dev/null 2>&1 &
-for _ in $(seq 1 90); do
-  sleep 1
-  if xwininfo -root -tree 2>/dev/null | grep -F -q "poem.txt\""; then break; fi
-done
+. "$work/start.sh"
 sleep 3
 line=$(xwininfo -root -tree | grep -F "poem.txt\"" | head -n 1)
 geom=$(grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' <<<"$line" | head -n 1)

@@ -6,25 +6,13 @@
 set -euo pipefail
 exe=$1 poem=$2 out=$3
 root=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX="${HANAROKU_WINEPREFIX:-$PWD/wineprefix}" WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LANG=ja_JP.UTF-8 LC_ALL=
-work=$(mktemp -d "$PWD/screenshot.XXXXXX")
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$exe" "$work/hanaroku.exe"          # a fresh folder: no settings file, first run
-cp "$poem" "$work/poem.txt"
-winpoem=$(winepath -w "$work/poem.txt")
+. "$root/scripts/screenshot-lib.sh" "$exe" "$poem" screenshot
 
 cat >"$work/shot.sh" <<'EOS'
 #!/usr/bin/env bash
 set -u
 work=$1 winpoem=$2 out=$3
-# No window manager runs here: let Wine draw the frame and caption itself.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine "$work/hanaroku.exe" "$winpoem" >/dev/null 2>&1 &
-for _ in $(seq 1 90); do
-  sleep 1
-  if xwininfo -root -tree 2>/dev/null | grep -F -q "poem.txt\""; then break; fi
-done
+. "$work/start.sh"
 sleep 4
 xwininfo -root -tree >"$work/tree.txt" 2>&1
 import -window root "$out"
