@@ -205,7 +205,10 @@ void RestoreAppSettings(TMainForm1& form, TRegManager& reg) {
 
 void StoreAppSettings(TMainForm1& form, TRegManager& reg) {
   reg.ClearWriteFailures();
-  for (const Binding& b : kOrder) b.write(form, reg[b.item]);
+  {
+    TRegManager::UpdateScope oneWrite(reg);  // every setting in one replace of the file
+    for (const Binding& b : kOrder) b.write(form, reg[b.item]);
+  }
   if (reg.WriteFailures() > 0)
     throw FileError("設定を保存できませんでした。\n" + reg.FirstWriteError());
 }

@@ -6,7 +6,8 @@
 //
 // Reading applies each value to its control or field as soon as it is read,
 // so the rules of the HTML option check boxes run as each box changes. The
-// writes go in the same order, each one reaching the file at once.
+// file is read once, at the first value; the writes go in the same order and
+// reach the file together, in one atomic replace.
 #include <span>
 #include <string_view>
 #include <vector>

@@ -1,5 +1,7 @@
 #include "app/IniFile.h"
 
+#include <iterator>
+
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 
@@ -151,6 +153,23 @@ IniFile::Line IniFile::ParseLine(std::string raw) {
   return line;
 }
 
+std::string IniFile::Fold(std::string_view name) {
+  std::string f(name);
+  for (char& c : f) c = AsciiLower(c);
+  return f;
+}
+
+void IniFile::Section::AddLine(Line line) {
+  if (line.kind == Kind::Key) keys[Fold(line.name)].push_back(lines.size());
+  lines.push_back(std::move(line));
+}
+
+void IniFile::AddSection(Line header) {
+  sectionIndex_.try_emplace(Fold(header.name), sections_.size());
+  sections_.emplace_back();
+  sections_.back().header = std::move(header);
+}
+
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
   std::string converted;
@@ -165,12 +184,19 @@ IniFile IniFile::Parse(std::string_view bytes) {
     converted = enc::Utf16ToSjis(u);
     bytes = converted;
   }
+  auto add = [&ini](std::string_view raw) {
+    Line line = ParseLine(std::string(raw));
+    if (line.kind == Kind::Section)
+      ini.AddSection(std::move(line));
+    else
+      ini.sections_.back().AddLine(std::move(line));
+  };
   bool eolChosen = false;
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {
-      ini.lines_.push_back(ParseLine(std::string(bytes.substr(start))));
+      add(bytes.substr(start));
       ini.finalEol_ = false;
       break;
     }
@@ -179,7 +205,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
       ini.eol_ = std::string(bytes.substr(end, eolLen));
       eolChosen = true;
     }
-    ini.lines_.push_back(ParseLine(std::string(bytes.substr(start, end - start))));
+    add(bytes.substr(start, end - start));
     start = end + eolLen;
   }
   return ini;
@@ -187,90 +213,132 @@ IniFile IniFile::Parse(std::string_view bytes) {
 
 std::string IniFile::Serialize() const {
   std::string out;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    out += lines_[i].raw;
-    if (i + 1 < lines_.size() || finalEol_) out += eol_;
+  bool any = false;
+  auto put = [&](const Line& line) {
+    if (line.deleted) return;
+    if (any) out += eol_;
+    out += line.raw;
+    any = true;
+  };
+  for (const Section& s : sections_) {
+    if (s.header) put(*s.header);
+    for (const Line& line : s.lines) put(line);
   }
+  if (any && finalEol_) out += eol_;
   return out;
 }
 
-std::size_t IniFile::FindSection(std::string_view section) const {
-  for (std::size_t i = 0; i < lines_.size(); ++i)
-    if (lines_[i].kind == Kind::Section && SameName(lines_[i].name, section)) return i;
-  return std::string::npos;
+const IniFile::Section* IniFile::FindSection(std::string_view section) const {
+  auto it = sectionIndex_.find(Fold(section));
+  return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
-std::size_t IniFile::SectionEnd(std::size_t header) const {
-  std::size_t i = header + 1;
-  while (i < lines_.size() && lines_[i].kind != Kind::Section) ++i;
-  return i;
+IniFile::Section* IniFile::FindSection(std::string_view section) {
+  auto it = sectionIndex_.find(Fold(section));
+  return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
-std::size_t IniFile::FindKey(std::size_t header, std::string_view key) const {
-  std::size_t end = SectionEnd(header);
-  for (std::size_t i = header + 1; i < end; ++i)
-    if (lines_[i].kind == Kind::Key && SameName(lines_[i].name, key)) return i;
-  return std::string::npos;
+const IniFile::Line* IniFile::FindKey(const Section& s, std::string_view key) {
+  auto it = s.keys.find(Fold(key));
+  return it == s.keys.end() ? nullptr : &s.lines[it->second.front()];
 }
 
-bool IniFile::HasSection(std::string_view section) const { return FindSection(section) != std::string::npos; }
+bool IniFile::HasSection(std::string_view section) const { return FindSection(section) != nullptr; }
 
 std::vector<std::string> IniFile::Keys(std::string_view section) const {
   std::vector<std::string> keys;
-  std::size_t header = FindSection(section);
-  if (header == std::string::npos) return keys;
-  std::size_t end = SectionEnd(header);
-  for (std::size_t i = header + 1; i < end; ++i)
-    if (lines_[i].kind == Kind::Key) keys.push_back(lines_[i].name);
+  if (const Section* s = FindSection(section))
+    for (const Line& line : s->lines)
+      if (line.kind == Kind::Key && !line.deleted) keys.push_back(line.name);
   return keys;
 }
 
+std::size_t IniFile::KeyCount(std::string_view section) const {
+  const Section* s = FindSection(section);
+  return s ? s->keys.size() : 0;
+}
+
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
-  std::size_t header = FindSection(section);
-  if (header == std::string::npos) return std::nullopt;
-  std::size_t k = FindKey(header, key);
-  if (k == std::string::npos) return std::nullopt;
-  const Line& line = lines_[k];
-  return DecodeValue(std::string_view(line.raw).substr(line.eq + 1));
+  const Section* s = FindSection(section);
+  const Line* line = s ? FindKey(*s, key) : nullptr;
+  if (!line) return std::nullopt;
+  return DecodeValue(std::string_view(line->raw).substr(line->eq + 1));
 }
 
 bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
   if (!ValidSectionName(section) || !ValidKeyName(key)) return false;
   std::string encoded = EncodeValue(value);
-  std::size_t header = FindSection(section);
-  if (header == std::string::npos) {
-    lines_.push_back(ParseLine('[' + enc::Utf8ToSjis(section) + ']'));
-    lines_.push_back(ParseLine(enc::Utf8ToSjis(key) + '=' + encoded));
+  Section* s = FindSection(section);
+  if (!s) {
+    AddSection(ParseLine('[' + enc::Utf8ToSjis(section) + ']'));
+    sections_.back().AddLine(ParseLine(enc::Utf8ToSjis(key) + '=' + encoded));
     finalEol_ = true;
     modified_ = true;
     return true;
   }
-  std::size_t k = FindKey(header, key);
-  if (k != std::string::npos) {
-    Line& line = lines_[k];
+  if (auto it = s->keys.find(Fold(key)); it != s->keys.end()) {
+    Line& line = s->lines[it->second.front()];
     if (DecodeValue(std::string_view(line.raw).substr(line.eq + 1)) == value) return true;  // unchanged
     std::string rawKey(Trim(std::string_view(line.raw).substr(0, line.eq)));
     line = ParseLine(rawKey + '=' + encoded);
     modified_ = true;
     return true;
   }
-  // New key: after the last non-blank line of the section.
-  std::size_t pos = SectionEnd(header);
-  while (pos > header + 1 && Trim(lines_[pos - 1].raw).empty()) --pos;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(pos), ParseLine(enc::Utf8ToSjis(key) + '=' + encoded));
-  if (pos == lines_.size() - 1) finalEol_ = true;
+  // New key: after the last non-blank line of the section. Only blank or
+  // deleted lines follow that place, so no key line moves.
+  std::size_t pos = s->lines.size();
+  while (pos > 0 && (s->lines[pos - 1].deleted || Trim(s->lines[pos - 1].raw).empty())) --pos;
+  bool lastLine = s == &sections_.back();
+  for (std::size_t i = pos; i < s->lines.size() && lastLine; ++i) lastLine = s->lines[i].deleted;
+  s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(pos), ParseLine(enc::Utf8ToSjis(key) + '=' + encoded));
+  s->keys[Fold(key)].push_back(pos);
+  if (lastLine) finalEol_ = true;
   modified_ = true;
   return true;
 }
 
-bool IniFile::Delete(std::string_view section, std::string_view key) {
-  std::size_t header = FindSection(section);
-  if (header == std::string::npos) return false;
-  std::size_t k = FindKey(header, key);
-  if (k == std::string::npos) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(k));
+void IniFile::DeleteFirst(Section& s, std::unordered_map<std::string, std::vector<std::size_t>>::iterator key) {
+  s.lines[key->second.front()].deleted = true;
+  key->second.erase(key->second.begin());
+  if (key->second.empty()) s.keys.erase(key);
   modified_ = true;
+}
+
+bool IniFile::Delete(std::string_view section, std::string_view key) {
+  Section* s = FindSection(section);
+  if (!s) return false;
+  auto it = s->keys.find(Fold(key));
+  if (it == s->keys.end()) return false;
+  DeleteFirst(*s, it);
   return true;
+}
+
+std::size_t IniFile::DeleteNumbered(std::string_view section, std::string_view stem, long long first,
+                                    long long last) {
+  Section* s = FindSection(section);
+  if (!s || first >= last) return 0;
+  const std::string folded = Fold(stem);
+  std::size_t removed = 0;
+  for (auto it = s->keys.begin(); it != s->keys.end();) {
+    auto next = std::next(it);
+    std::string_view name = it->first;
+    if (name.size() > folded.size() && name.substr(0, folded.size()) == folded) {
+      // The index as decimal writes it: digits, no sign, no leading zero.
+      std::string_view digits = name.substr(folded.size());
+      bool canonical = digits.size() <= 18 && (digits.size() == 1 || digits[0] != '0');
+      long long i = 0;
+      for (char c : digits) {
+        canonical = canonical && c >= '0' && c <= '9';
+        i = i * 10 + (c - '0');
+      }
+      if (canonical && i >= first && i < last) {
+        DeleteFirst(*s, it);
+        ++removed;
+      }
+    }
+    it = next;
+  }
+  return removed;
 }
 
 IniFile IniFile::Load(IFileSystem& fs, const std::string& path) {

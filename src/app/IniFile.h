@@ -26,9 +26,15 @@
 //
 // A file beginning with a UTF-8 or UTF-16LE byte-order mark (a file saved
 // from an editor) is read as such and written back as Shift-JIS.
+//
+// Sections and keys are indexed by name: a lookup, a change and a deletion
+// cost the same whatever the size of the file, so reading or writing a
+// setting of many keys (a component state of thousands of hex lines) stays
+// linear in its keys.
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace hanaroku {
@@ -56,6 +62,13 @@ class IniFile {
   bool HasSection(std::string_view section) const;
   // Names of the keys of the first matching section, in file order.
   std::vector<std::string> Keys(std::string_view section) const;
+  // Number of distinct key names in the first matching section: the most
+  // entries a counted list of that section can really hold.
+  std::size_t KeyCount(std::string_view section) const;
+  // Deletes, as Delete does each of them, the keys stem + i (i written in
+  // decimal) for first <= i < last; costs one pass over the section, however
+  // far apart first and last are. Returns how many it removed.
+  std::size_t DeleteNumbered(std::string_view section, std::string_view stem, long long first, long long last);
   // True once Set or Delete changed the content.
   bool Modified() const noexcept { return modified_; }
 
@@ -77,16 +90,28 @@ class IniFile {
     Kind kind = Kind::Other;
     std::string name;    // UTF-8 section or key name, trimmed
     std::size_t eq = 0;  // Key: offset of '=' in raw
+    bool deleted = false;  // left out when written
+  };
+  // A section header with the lines up to the next one. The lines before
+  // the first header form a section without a header that no lookup finds.
+  struct Section {
+    std::optional<Line> header;
+    std::vector<Line> lines;
+    // Folded key name -> the lines holding that key, in file order.
+    std::unordered_map<std::string, std::vector<std::size_t>> keys;
+    void AddLine(Line line);
   };
   static Line ParseLine(std::string raw);
-  // Index of the header of the first matching section, or npos.
-  std::size_t FindSection(std::string_view section) const;
-  // Index of the first matching key line of the section at header, or npos.
-  std::size_t FindKey(std::size_t header, std::string_view key) const;
-  // One past the last line of the section at header.
-  std::size_t SectionEnd(std::size_t header) const;
+  static std::string Fold(std::string_view name);
+  // The first section of that name, or null.
+  const Section* FindSection(std::string_view section) const;
+  Section* FindSection(std::string_view section);
+  static const Line* FindKey(const Section& s, std::string_view key);
+  void AddSection(Line header);
+  void DeleteFirst(Section& s, std::unordered_map<std::string, std::vector<std::size_t>>::iterator key);
 
-  std::vector<Line> lines_;
+  std::vector<Section> sections_ = std::vector<Section>(1);
+  std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
   std::string eol_ = "\r\n";
   bool finalEol_ = true;
   bool modified_ = false;

@@ -118,6 +118,7 @@ void TMainForm1::FormCreate() {
     SettingsFileName = ProgramFile.substr(0, ProgramFile.size() - ext.size()) + ".ini";
   }
   RegManager1.IniFileName = SettingsFileName;
+  RegManager1.Reread();  // read once, now
   if (RestoreSettings) RestoreSettings(*this);
   if (WasMaximized) Bounds = WindowBounds{16, 16, 780, 550};
   ShineSpeedButton23Hint = ShortenForPanel(Expas, 4);

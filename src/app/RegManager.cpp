@@ -1,5 +1,6 @@
 #include "app/RegManager.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/FileSystem.h"
@@ -153,52 +154,84 @@ void TRegManager::ClearWriteFailures() noexcept {
   firstWriteError_.clear();
 }
 
+IniFile& TRegManager::Cached(bool& readable) {
+  if (!cache_ || cacheName_ != IniFileName || !cacheReadable_) {
+    // Read once; a file that could not be read is tried again when asked.
+    cacheName_ = IniFileName;
+    try {
+      cache_ = IniFile::Load(fs_, IniFileName);
+      cacheReadable_ = true;
+    } catch (const FileError& e) {
+      cache_ = IniFile();  // unreadable: the defaults
+      cacheReadable_ = false;
+      lastReadError_ = e.what();
+    }
+  }
+  readable = cacheReadable_;
+  return *cache_;
+}
+
+void TRegManager::Flush() {
+  if (!cache_ || !cacheReadable_) return;
+  try {
+    cache_->SaveIfModified(fs_, cacheName_);
+  } catch (const FileError& e) {
+    NoteWriteFailure(e.what());
+    cache_.reset();  // what is read next is what the file holds
+  }
+}
+
+void TRegManager::EndUpdate() {
+  if (updateDepth_ == 0) return;
+  if (--updateDepth_ == 0) Flush();
+}
+
 // ---- filer: file access ------------------------------------------------------------
 
 const TRegItem* TRegFiler::Item() const noexcept {
   return itemIndex_ >= 0 && itemIndex_ < manager_.RegItems.Count() ? &manager_.RegItems.Get(itemIndex_) : nullptr;
 }
 
-std::optional<IniFile> TRegFiler::LoadForRead() {
+IniFile* TRegFiler::File(bool& readable) {
+  readable = false;
   if (manager_.RegType == TRegType::rtReg) {
     if (!manager_.registryReported_) {
       manager_.registryReported_ = true;
       manager_.ErrorBox("can not create Registry object.\nThe registry is not supported: no setting is read or stored.");
     }
-    return std::nullopt;
+    return nullptr;
   }
   if (manager_.IniFileName.empty()) {
     manager_.ErrorBox("can not create Inifile object.");
-    return std::nullopt;
+    return nullptr;
   }
-  try {
-    return IniFile::Load(manager_.fs_, manager_.IniFileName);
-  } catch (const FileError&) {
-    return IniFile();  // unreadable: the defaults
-  }
+  return &manager_.Cached(readable);
+}
+
+const IniFile* TRegFiler::FileForRead() {
+  bool readable = false;
+  return File(readable);  // an unreadable file reads as empty: the defaults
 }
 
 template <class Edit>
 void TRegFiler::Update(Edit&& edit) {
-  // The read path's checks and boxes, but an unreadable file is an error
-  // here: writing would replace what we could not read.
-  if (manager_.RegType == TRegType::rtReg || manager_.IniFileName.empty()) {
-    LoadForRead();
+  bool readable = false;
+  IniFile* ini = File(readable);
+  if (!ini) return;
+  // A file that exists but could not be read is never overwritten: writing
+  // would replace what we could not read.
+  if (!readable) {
+    manager_.NoteWriteFailure(manager_.lastReadError_);
     return;
   }
-  try {
-    IniFile ini = IniFile::Load(manager_.fs_, manager_.IniFileName);
-    edit(ini);
-    ini.SaveIfModified(manager_.fs_, manager_.IniFileName);
-  } catch (const FileError& e) {
-    manager_.NoteWriteFailure(e.what());
-  }
+  edit(*ini);
+  if (manager_.updateDepth_ == 0) manager_.Flush();
 }
 
 void TRegFiler::ReadRaw(std::string_view section, std::string_view key, std::string& text, std::string_view def) {
   text.assign(def);
   if (section.empty() || key.empty()) return;
-  auto ini = LoadForRead();
+  const IniFile* ini = FileForRead();
   if (!ini) return;
   if (auto v = ini->Get(section, key)) text = std::move(*v);
 }
@@ -260,7 +293,7 @@ int StyleBits(const FontSpec& f) {
 void TRegFiler::ReadFontValue(FontSpec* font) {
   const TRegItem* it = Item();
   if (!it || !font) return;
-  auto ini = LoadForRead();
+  const IniFile* ini = FileForRead();
   if (!ini) return;
   auto get = [&](const char* suffix, std::string def) {
     auto v = ini->Get(it->Section, it->Ident + suffix);
@@ -302,11 +335,13 @@ void TRegFiler::WriteFontValue(const FontSpec* font) {
 std::vector<std::string> TRegFiler::ReadCountedKeys(const std::string& countSuffix, const std::string& itemSuffix) {
   std::vector<std::string> lines;
   const TRegItem* it = Item();
-  auto ini = LoadForRead();
+  const IniFile* ini = FileForRead();
   if (!ini) return lines;
-  int n = ParseDecimal(ini->Get(it->Section, it->Ident + countSuffix).value_or("0")).value_or(0);
-  if (n > kMaxLines) n = kMaxLines;
-  for (int i = 0; i < n; ++i)
+  long long n = ParseDecimal(ini->Get(it->Section, it->Ident + countSuffix).value_or("0")).value_or(0);
+  // A count beyond the keys the section holds is damage: the entries past
+  // them could only be empty.
+  n = std::min({n, static_cast<long long>(ini->KeyCount(it->Section)), static_cast<long long>(kMaxLines)});
+  for (long long i = 0; i < n; ++i)
     lines.push_back(ini->Get(it->Section, it->Ident + itemSuffix + std::to_string(i)).value_or(""));
   return lines;
 }
@@ -316,15 +351,16 @@ void TRegFiler::WriteCountedKeys(const std::string& countSuffix, const std::stri
   const TRegItem* it = Item();
   Update([&](IniFile& ini) {
     const std::string countKey = it->Ident + countSuffix;
-    int c = static_cast<int>(lines.size());
-    int n = ParseDecimal(ini.Get(it->Section, countKey).value_or("0")).value_or(0);
-    if (n > c) {
-      for (int i = n - 1; i >= c; --i) ini.Delete(it->Section, it->Ident + itemSuffix + std::to_string(i));
+    const std::size_t c = lines.size();
+    const int n = ParseDecimal(ini.Get(it->Section, countKey).value_or("0")).value_or(0);
+    if (n > 0 && static_cast<std::size_t>(n) > c) {
+      // The stale entries c .. n-1, in one pass over the section whatever n says.
+      ini.DeleteNumbered(it->Section, it->Ident + itemSuffix, static_cast<long long>(c), n);
       if (c == 0) ini.Delete(it->Section, countKey);
     }
     if (c > 0) {
       ini.Set(it->Section, countKey, std::to_string(c));
-      for (int i = 0; i < c; ++i) ini.Set(it->Section, it->Ident + itemSuffix + std::to_string(i), lines[i]);
+      for (std::size_t i = 0; i < c; ++i) ini.Set(it->Section, it->Ident + itemSuffix + std::to_string(i), lines[i]);
     }
   });
 }

@@ -5,12 +5,17 @@
 // with a typed operation.
 //
 // Storage: an INI file (IniFile.h), Shift-JIS whatever the system's code
-// page. Every operation opens the file afresh; every write reaches the file
-// at once through an atomic replace, so a crash or a full disk leaves the
-// previous file whole. An operation on several keys (string list, blob,
-// component state) is one read and at most one write of the file, so it is
-// all-or-nothing as well. A write that changes nothing does not touch the
-// file.
+// page. The file is read and parsed once, at the first access, and kept in
+// memory; reads are answered from there. A write reaches the file at once
+// through an atomic replace, so a crash or a full disk leaves the previous
+// file whole; between BeginUpdate and EndUpdate the writes are collected and
+// reach the file as one atomic replace at the end (the close writes every
+// setting this way). An operation on several keys (string list, blob,
+// component state) is all-or-nothing as well. A write that changes nothing
+// does not touch the file.
+//
+// Counts read from the file (list and blob lengths) are bounded by the keys
+// the section really holds, so a damaged count costs nothing.
 //
 // Writes that fail (read-only folder, full disk, a file that exists but
 // cannot be read and so must not be overwritten) are not reported one by
@@ -109,10 +114,13 @@ class TRegFiler {
 
  private:
   friend class TRegManager;
-  // The file for a read: empty when missing or unreadable; nothing when the
-  // store cannot be used (the error box has been shown).
-  std::optional<IniFile> LoadForRead();
-  // Runs edit on the file and writes it back once; failures are counted.
+  // The store's file; null when the store cannot be used (the error box has
+  // been shown). `readable` is false for a file that exists but could not
+  // be read (it then reads as empty).
+  IniFile* File(bool& readable);
+  const IniFile* FileForRead();
+  // Runs edit on the file and writes it (now, or at the end of the update);
+  // failures are counted.
   template <class Edit>
   void Update(Edit&& edit);
   void WriteCountedKeys(const std::string& countSuffix, const std::string& itemSuffix,
@@ -142,6 +150,25 @@ class TRegManager {
   TRegFiler& Filer(std::string_view name);
   TRegFiler& operator[](std::string_view name) { return Filer(name); }
 
+  // The next access reads the file again (a start of the program, or a file
+  // changed behind the store's back).
+  void Reread() noexcept { cache_.reset(); }
+  // Writes between these two reach the file as one write, at the last
+  // EndUpdate (nested). A write that fails leaves the file as it was, and
+  // the store forgets what did not reach it.
+  void BeginUpdate() noexcept { ++updateDepth_; }
+  void EndUpdate();
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TRegManager& m) noexcept : m_(m) { m_.BeginUpdate(); }
+    ~UpdateScope() { m_.EndUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    TRegManager& m_;
+  };
+
   int WriteFailures() const noexcept { return writeFailures_; }
   const std::string& FirstWriteError() const noexcept { return firstWriteError_; }
   void ClearWriteFailures() noexcept;
@@ -157,6 +184,18 @@ class TRegManager {
   friend class TRegFiler;
   void ErrorBox(const std::string& text);
   void NoteWriteFailure(const std::string& what);
+  // The file as read at the first access, with the writes made since.
+  // `readable` is false when the file exists but could not be read: it must
+  // then never be overwritten.
+  IniFile& Cached(bool& readable);
+  // Writes the cached file if it changed; failures are counted.
+  void Flush();
+
+  std::optional<IniFile> cache_;
+  std::string cacheName_;       // IniFileName the cache was read from
+  bool cacheReadable_ = true;
+  std::string lastReadError_;   // why it could not be read
+  int updateDepth_ = 0;
 
   IFileSystem& fs_;
   IDialogs* dialogs_;

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -29,8 +30,11 @@ constexpr bool kStableBoxes[15] = {false, false, true,  false, false, false, fal
 class RealFs final : public IFileSystem {
  public:
   bool failWrites = false;
-  int writes = 0;
-  std::string ReadFile(const std::string& path) override { return SystemFileSystem().ReadFile(path); }
+  int writes = 0, reads = 0;
+  std::string ReadFile(const std::string& path) override {
+    ++reads;
+    return SystemFileSystem().ReadFile(path);
+  }
   void WriteFileAtomic(const std::string& path, const std::string& bytes) override {
     if (failWrites) throw FileError(path + "\nPermission denied");
     ++writes;
@@ -230,6 +234,48 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
   EXPECT_EQ(f.RightFileName, "");
   EXPECT_EQ(f.SavedLeftWidth, 222);
   EXPECT_EQ(f.LeftPaneWidth, 222);
+  EXPECT_TRUE(run->dialogs.messages.empty());
+}
+
+TEST_F(AppSettings, TheFileIsReadOnceAtStartAndWrittenOnceAtClose) {
+  {
+    auto run = Start();
+    ASSERT_TRUE(run->form.FormCloseQuery());
+  }
+  fs.reads = fs.writes = 0;
+  auto run = Start();
+  EXPECT_EQ(fs.reads, 1);
+  run->form.Edit4 = "花";
+  run->form.VHClick();
+  ASSERT_TRUE(run->form.FormCloseQuery());
+  EXPECT_EQ(fs.reads, 1);
+  EXPECT_EQ(fs.writes, 1);
+  EXPECT_EQ(Stored("Form\\Edit4", "Text"), "花");
+}
+
+TEST_F(AppSettings, ACloseWithDamagedCountsIsImmediate) {
+  {
+    auto run = Start();
+    run->form.VHClick();
+    ASSERT_TRUE(run->form.FormCloseQuery());
+  }
+  const std::string d0 = *Stored("Form\\RichEditNx1", "prop_d0");
+  Store("Form\\RichEditNx1", "prop_c", "2147483647");
+  Store("Form\\RichEditNx1", "prop_d99999", "AB");  // a stale line far beyond the state
+  Store("Form\\RichEditNx2", "prop_c", "2147483647");
+  Store("Form\\MsgSCR1", "prop_c", "2000000000");
+  Store("Form\\DropDst1", "prop_c", "-5");
+  auto run = Start();
+  // Deleting the stale lines one index after the other took minutes of
+  // processor time (the time the disk takes for the file does not count).
+  const std::clock_t t0 = std::clock();
+  ASSERT_TRUE(run->form.FormCloseQuery());
+  EXPECT_LT(static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC, 2.0);
+  const IniFile after = IniFile::Parse(FileText());
+  const std::size_t lines = std::stoul(*after.Get("Form\\RichEditNx1", "prop_c"));
+  EXPECT_EQ(after.Keys("Form\\RichEditNx1").size(), lines + 1);
+  EXPECT_EQ(after.Get("Form\\RichEditNx1", "prop_d99999"), std::nullopt);
+  EXPECT_EQ(after.Get("Form\\RichEditNx1", "prop_d0"), d0);
   EXPECT_TRUE(run->dialogs.messages.empty());
 }
 

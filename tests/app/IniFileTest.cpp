@@ -4,6 +4,7 @@
 
 #include <stdlib.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 
@@ -172,6 +173,40 @@ TEST(IniFile, DeleteRemovesTheFirstMatchOnly) {
   EXPECT_FALSE(ini.Delete("S", "k"));
   EXPECT_FALSE(ini.Delete("T", "k"));
   EXPECT_EQ(ini.Serialize(), "[S]\r\n");
+}
+
+TEST(IniFile, NumberedKeysGoInOnePassAsDeleteWouldTakeThem) {
+  IniFile ini = IniFile::Parse(
+      "[S]\r\nd0=a\r\nd1=b\r\nD1=second d1\r\nd01=c\r\nd2=d\r\nd-3=e\r\nd99999999999=f\r\nx=g\r\n"
+      "[T]\r\nd1=other section\r\n");
+  EXPECT_EQ(ini.KeyCount("s"), 7u);  // d1 and D1 are one name
+  EXPECT_EQ(ini.DeleteNumbered("S", "D", 1, 2147483647LL), 2u);
+  // The first d1 only, as Delete takes it; d01 and d-3 are not indexes the
+  // store writes, and d99999999999 lies beyond the range.
+  EXPECT_EQ(ini.Keys("S"), (std::vector<std::string>{"d0", "D1", "d01", "d-3", "d99999999999", "x"}));
+  EXPECT_EQ(ini.Get("T", "d1"), "other section");
+  EXPECT_EQ(ini.DeleteNumbered("S", "d", 5, 2), 0u);
+  EXPECT_EQ(ini.DeleteNumbered("missing", "d", 0, 10), 0u);
+  EXPECT_EQ(ini.Serialize(),
+            "[S]\r\nd0=a\r\nD1=second d1\r\nd01=c\r\nd-3=e\r\nd99999999999=f\r\nx=g\r\n[T]\r\nd1=other section\r\n");
+  // A key set after deletions goes after the last line still there.
+  ini.Set("S", "y", "h");
+  EXPECT_EQ(ini.Keys("S").back(), "y");
+}
+
+TEST(IniFile, ManyKeysCostLinearTime) {
+  // A component state of 200 000 hex lines: every line looked up, changed
+  // and deleted by name. Looking each one up from the top took minutes.
+  std::string text = "[Form\\RichEditNx1]\r\n";
+  for (int i = 0; i < 200000; ++i) text += "prop_d" + std::to_string(i) + "=00\r\n";
+  IniFile ini = IniFile::Parse(text);
+  const auto t0 = std::chrono::steady_clock::now();
+  for (int i = 0; i < 200000; ++i) ASSERT_EQ(ini.Get("form\\richeditnx1", "PROP_D" + std::to_string(i)), "00");
+  for (int i = 0; i < 200000; i += 2) ini.Set("Form\\RichEditNx1", "prop_d" + std::to_string(i), "FF");
+  for (int i = 1; i < 200000; i += 2) ini.Delete("Form\\RichEditNx1", "prop_d" + std::to_string(i));
+  EXPECT_EQ(ini.KeyCount("Form\\RichEditNx1"), 100000u);
+  EXPECT_EQ(ini.Get("Form\\RichEditNx1", "prop_d199998"), "FF");
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(), 10.0);
 }
 
 TEST(IniFile, ReadsFilesSavedWithAByteOrderMark) {

@@ -170,11 +170,45 @@ TEST_F(RegManagerTest, ListWithHolesAndAnAbsurdCount) {
   ini.SaveIfModified(fs, path);
   std::vector<std::string> back;
   reg["Lines"].ReadLines(&back);
-  EXPECT_EQ(back, (std::vector<std::string>{"", "mid", ""}));
+  // A missing entry reads as an empty line, but there are never more
+  // entries than the section has keys (two here).
+  EXPECT_EQ(back, (std::vector<std::string>{"", "mid"}));
+  ini.Set("Form\\Lines", "L_Item2", "end");
+  ini.SaveIfModified(fs, path);
+  reg.Reread();
+  reg["Lines"].ReadLines(&back);
+  EXPECT_EQ(back, (std::vector<std::string>{"", "mid", "end"}));
   ini.Set("Form\\Lines", "L_ItemCount", "2000000000");
   ini.SaveIfModified(fs, path);
+  reg.Reread();
   reg["Lines"].ReadLines(&back);
-  EXPECT_EQ(back.size(), static_cast<std::size_t>(TRegFiler::kMaxLines));
+  // An absurd count costs nothing.
+  EXPECT_EQ(back, (std::vector<std::string>{"", "mid", "end"}));
+}
+
+TEST_F(RegManagerTest, AnAbsurdStoredCountCostsNoMoreThanTheKeysThere) {
+  IniFile ini;
+  ini.Set("Form\\Lines", "L_ItemCount", "2147483647");
+  for (int i : {0, 1, 2, 3, 4, 7, 2147483646}) ini.Set("Form\\Lines", "L_Item" + std::to_string(i), "x");
+  ini.Set("Form\\Lines", "L_Item05", "not an index as the store writes it");
+  ini.Set("Form\\Blob", "b_c", "2147483647");
+  ini.Set("Form\\Blob", "b_d0", "4142");
+  ini.SaveIfModified(fs, path);
+  std::string blob;
+  reg["Blob"].ReadBlob(&blob);
+  EXPECT_EQ(blob, "AB");
+  std::vector<std::string> lines;
+  reg["Lines"].ReadLines(&lines);
+  EXPECT_LE(lines.size(), 10u);
+  // Writing over it deletes the stale entries once each, in one pass.
+  std::vector<std::string> two{"a", "b"};
+  reg["Lines"].WriteLines(&two);
+  EXPECT_EQ(File().Keys("Form\\Lines"),
+            (std::vector<std::string>{"L_ItemCount", "L_Item0", "L_Item1", "L_Item05"}));
+  EXPECT_EQ(File().Get("Form\\Lines", "L_ItemCount"), "2");
+  std::string none;
+  reg["Blob"].WriteBlob(&none);
+  EXPECT_TRUE(File().Keys("Form\\Blob").empty());
 }
 
 TEST_F(RegManagerTest, BlobsAreHexLinesOf64Digits) {
@@ -234,6 +268,7 @@ TEST_F(RegManagerTest, FontsKeepFourKeys) {
   ini.Set("Form\\Font", "F_FontSize", "24");
   ini.Set("Form\\Font", "F_FontStyle", "bold");
   ini.SaveIfModified(fs, path);
+  reg.Reread();  // changed behind the store's back
   FontSpec h;
   h.color = 0x123456;
   reg["Font"].ReadFontValue(&h);
@@ -317,6 +352,7 @@ TEST_F(RegManagerTest, AFileThatCannotBeReadIsNeverOverwritten) {
   reg["Edit4Text"].WriteText("keep me");
   const std::string before = ReadAll(path);
   fs.failReads = true;
+  reg.Reread();  // the next start finds it unreadable
   std::string text;
   reg["Edit4Text"].ReadText(text);
   EXPECT_EQ(text, "");  // the default, silently
@@ -380,6 +416,7 @@ TEST_F(RegManagerTest, ComponentStatesRoundTripAndRefuseDamage) {
   d0[40] = d0[40] == '0' ? '1' : '0';
   ini.Set("Form\\RichEditNx1", "prop_d0", d0);
   ini.SaveIfModified(fs, path);
+  reg.Reread();
   Knob damaged;
   reg["RichEditNx1Component"].RestoreComponent(&damaged);
   EXPECT_EQ(damaged.value, 1);
@@ -400,6 +437,7 @@ TEST_F(RegManagerTest, ComponentStatesRoundTripAndRefuseDamage) {
   int lines = std::stoi(*ini.Get("Form\\RichEditNx1", "prop_c"));
   ini.Set("Form\\RichEditNx1", "prop_c", std::to_string(lines - 1));
   ini.SaveIfModified(fs, path);
+  reg.Reread();
   Knob truncated;
   reg["RichEditNx1Component"].RestoreComponent(&truncated);
   EXPECT_EQ(truncated.value, 1);

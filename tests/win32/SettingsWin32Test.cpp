@@ -27,6 +27,16 @@ void CloseLikeTheUser(MainWindow& main) {
   }
 }
 
+// Processor time of this thread so far, in seconds.
+double ThreadSeconds() {
+  FILETIME created, exited, kernel, user;
+  ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
+  auto seconds = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
 // The check mark of a menu bar item, as the user sees it when its menu opens.
 bool MenuBarChecked(HWND wnd, Command c) {
   HMENU bar = ::GetMenu(wnd);
@@ -92,6 +102,31 @@ TEST_F(SettingsRuns, AFirstRunAndASecondOneAfterSwitchingTheRightPane) {
   EXPECT_EQ(r.left, 20);
   EXPECT_EQ(r.right - r.left, 780);
   CloseLikeTheUser(second);
+}
+
+TEST_F(SettingsRuns, ACloseWithADamagedSettingsFileFinishesAtOnce) {
+  // Counts no file can hold, a stale line far beyond them and a left width
+  // at the end of the integer range.
+  std::string damaged =
+      "[Form\\RichEditNx1]\r\nprop_c=2147483647\r\nprop_d0=4850\r\nprop_d99999=00\r\n"
+      "[Form\\RichEditNx2]\r\nprop_c=2147483647\r\n"
+      "[Form\\MsgSCR1]\r\nprop_c=2000000000\r\n"
+      "[Form\\fNx2Width]\r\nInteger=-2147483648\r\n";
+  for (int i = 0; i < 20000; ++i) damaged += "junk" + std::to_string(i) + "=x\r\n";  // some bulk
+  test::WriteRaw(ini, damaged);
+  MainWindow main;
+  main.Create(program);
+  main.Show(SW_SHOWNORMAL);
+  // The processor time of the close: the wait for the disk to take the file
+  // (which a loaded machine can make long) does not count.
+  const double t0 = ThreadSeconds();
+  CloseLikeTheUser(main);
+  EXPECT_LT(ThreadSeconds() - t0, 1.0);
+  EXPECT_FALSE(::IsWindow(main.Handle()));
+  const IniFile after = IniFile::Parse(test::ReadRaw(ini));
+  EXPECT_EQ(after.Get("Form\\RichEditNx1", "prop_d99999"), std::nullopt);
+  EXPECT_NE(after.Get("Form\\RichEditNx1", "prop_c"), "2147483647");
+  EXPECT_EQ(after.Get("Form\\fNx2Width", "Integer").value_or("").find("2147483648"), std::string::npos);
 }
 
 TEST_F(SettingsRuns, ALogOffThatIsCancelledKeepsTheTextAndWritesNothing) {
