@@ -113,6 +113,7 @@ void TMsgSCR::SetShow(bool show) {
     view_->PaintNow([this](IPaintCanvas& canvas) { Start(canvas); });
   } else {
     position_ = props_.Width;
+    entered_ = false;
     timerEnabled_ = true;
     ApplyTimer();
   }
@@ -197,6 +198,7 @@ void TMsgSCR::DrawPicture(IPaintCanvas& canvas) {
 void TMsgSCR::Start(IPaintCanvas& canvas) {
   canvas.FillRect({0, 0, props_.Width, props_.Height}, Resolve(canvas, props_.Color));
   position_ = props_.Width;
+  entered_ = false;
   timerEnabled_ = true;
   ApplyTimer();
 }
@@ -217,13 +219,17 @@ void TMsgSCR::Paint(IPaintCanvas& canvas) {
   }
   // Standing still: where it stopped, or at the left edge when it has not
   // come in from the right yet.
-  if (position_ >= props_.Width) position_ = 0;
+  if (!entered_) {
+    position_ = 0;
+    entered_ = true;
+  }
   DrawPicture(canvas);
 }
 
 void TMsgSCR::FontChanged() { Repaint(); }
 
 void TMsgSCR::Timer1Timer() {
+  entered_ = true;
   position_ -= kStep;
   if (position_ + scrollLength_ <= 0) position_ = props_.Width;
   if (view_) view_->PaintNow([this](IPaintCanvas& canvas) { DrawPicture(canvas); });

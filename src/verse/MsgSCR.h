@@ -143,6 +143,7 @@ class TMsgSCR {
   bool pictureStale_ = true;
   int scrollLength_ = 0;
   int position_ = 0;
+  bool entered_ = false;  // the picture has moved since it was put at the right edge
   int builds_ = 0;
 };
 

@@ -1,0 +1,126 @@
+#include "platform/win32/BannerWindow.h"
+#include "platform/win32/WindowProc.h"
+
+#include <stdexcept>
+
+#include "platform/win32/Gdi.h"
+#include "platform/win32/GdiCanvas.h"
+
+namespace hanaroku::win32 {
+namespace {
+
+void RegisterBannerClass(WNDPROC proc) {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = BannerWindow::kClassName;
+  if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw std::runtime_error("RegisterClassEx (banner): " + SystemErrorText(::GetLastError()));
+  done = true;
+}
+
+}  // namespace
+
+BannerWindow::~BannerWindow() {
+  Detach();
+  if (wnd_) {
+    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
+    ::DestroyWindow(wnd_);
+  }
+}
+
+HWND BannerWindow::Create(HWND parent, TMsgSCR& model, const RECT& r) {
+  if (wnd_) return wnd_;
+  RegisterBannerClass(&ObjectWindowProc<BannerWindow, &BannerWindow::wnd_, &BannerWindow::Handle>);
+  model_ = &model;
+  HWND wnd = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left, r.top,
+                               r.right - r.left, r.bottom - r.top, parent, nullptr, ::GetModuleHandleW(nullptr), this);
+  if (!wnd) {
+    model_ = nullptr;
+    throw std::runtime_error("CreateWindowEx (banner): " + SystemErrorText(::GetLastError()));
+  }
+  model.SetView(this);
+  OnSize();
+  return wnd_;
+}
+
+void BannerWindow::Detach() noexcept {
+  if (model_) model_->SetView(nullptr);
+  model_ = nullptr;
+}
+
+bool BannerWindow::HasParent() const { return wnd_ && ::GetParent(wnd_); }
+
+void BannerWindow::PaintNow(const std::function<void(IPaintCanvas&)>& paint) {
+  if (!wnd_ || !::IsWindowVisible(wnd_)) return;
+  WindowDc dc(wnd_);
+  if (!dc.Get()) return;
+  GdiCanvas canvas(dc.Get());
+  paint(canvas);
+}
+
+void BannerWindow::Invalidate() {
+  if (wnd_) ::InvalidateRect(wnd_, nullptr, FALSE);
+}
+
+LRESULT BannerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the model paints everything
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove();
+      return 0;
+    case WM_MOUSELEAVE:
+      OnMouseLeave();
+      return 0;
+    case WM_NCDESTROY:
+      Detach();
+      wnd_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(wnd_, msg, wp, lp);
+}
+
+void BannerWindow::OnPaint() {
+  PaintDc paint(wnd_);
+  if (!model_ || !paint.Get()) return;
+  GdiCanvas canvas(paint.Get());
+  model_->Paint(canvas);
+}
+
+void BannerWindow::OnSize() {
+  if (!model_ || !wnd_) return;
+  RECT r{};
+  ::GetWindowRect(wnd_, &r);
+  POINT origin{r.left, r.top};
+  if (HWND parent = ::GetParent(wnd_)) ::ScreenToClient(parent, &origin);
+  const RECT client = ClientRect(wnd_);
+  model_->SetBounds(origin.x, origin.y, client.right, client.bottom);
+}
+
+void BannerWindow::OnMouseMove() {
+  if (!tracking_) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, wnd_, 0};
+    tracking_ = ::TrackMouseEvent(&tme) != FALSE;
+    if (onHint_ && model_) onHint_(model_->Hint());
+  }
+}
+
+void BannerWindow::OnMouseLeave() {
+  tracking_ = false;
+  if (onHint_) onHint_(std::string());
+}
+
+}  // namespace hanaroku::win32
