@@ -171,6 +171,14 @@ void TMainForm1::DropDst1FileDrop(const std::vector<std::string>& names) {
   ShowSplashOnOpen = false;
 }
 
+TFileDropEvent TMainForm1::FindDropHandler(const std::string& name) {
+  void (TMainForm1::*handler)(const std::vector<std::string>&) = nullptr;
+  if (name == "DropDst1FileDrop") handler = &TMainForm1::DropDst1FileDrop;
+  if (name == "DropDst2FileDrop") handler = &TMainForm1::DropDst2FileDrop;
+  if (!handler) return nullptr;
+  return [this, handler](TDropDst&, const std::vector<std::string>& files, int, int) { (this->*handler)(files); };
+}
+
 // ---- left pane -------------------------------------------------------------------
 
 void TMainForm1::ShineSpeedButton12Click() {

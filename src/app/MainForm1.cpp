@@ -120,6 +120,7 @@ void TMainForm1::FormCreate() {
   RegManager1.IniFileName = SettingsFileName;
   RegManager1.Reread();  // read once, now
   if (RestoreSettings) RestoreSettings(*this);
+  LoadDropTargets();
   if (WasMaximized) Bounds = WindowBounds{16, 16, 780, 550};
   ShineSpeedButton23Hint = ShortenForPanel(Expas, 4);
   ShineSpeedButton24Hint = ShortenForPanel(Expas2, 4);
@@ -154,6 +155,28 @@ void TMainForm1::FormCreate() {
   BarControls.SetText("Edit5", Edit5);
   SyncBarControls();
   host_.SetCaption(Caption);
+}
+
+TDropDst::Context TMainForm1::DropContext() {
+  TDropDst::Context c;
+  c.findControl = [this](const std::string& name) { return host_.FindControl(name); };
+  c.ownerForm = [this] { return host_.FindControl("MainForm1"); };
+  c.acceptance = [this] { return host_.DropAcceptance(); };
+  c.findHandler = [this](const std::string& name) { return FindDropHandler(name); };
+  c.reportError = [this](const std::string& text) { ReportFileError(text); };
+  return c;
+}
+
+// The drop targets attach to the restored panes; one that cannot is
+// reported and stays detached.
+void TMainForm1::LoadDropTargets() {
+  for (TDropDst* target : {&DropDst1, &DropDst2}) {
+    try {
+      target->Loaded();
+    } catch (const std::exception& e) {
+      ReportFileError(e.what());
+    }
+  }
 }
 
 void TMainForm1::SyncChecks() {

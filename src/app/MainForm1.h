@@ -18,6 +18,7 @@
 #include "app/StoredComponents.h"
 #include "app/ToolBars.h"
 #include "controls/ClockLabel.h"
+#include "controls/DropDst.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ScriptConversions.h"
@@ -92,6 +93,11 @@ class IMainWindowHost {
   virtual FocusOwner FocusedControl() const { return FocusOwner::Other; }
   virtual bool ApplicationActive() const { return true; }
   virtual IClipboard* Clipboard() { return nullptr; }
+  // The window's controls that drop targets attach to, by name ("RichEditNx1",
+  // "RichEditNx2", "MainForm1"); null when there is no such control.
+  virtual IHookableControl* FindControl(const std::string& /*name*/) { return nullptr; }
+  // The shell's registration of drop acceptance.
+  virtual IDropAcceptance* DropAcceptance() { return nullptr; }
 };
 
 using TimerFactory = std::function<std::unique_ptr<ITimer>()>;
@@ -206,8 +212,10 @@ class TMainForm1 {
 
   // ---- clock, banner and drop targets ----------------------------------------
   TMsgSCR MsgSCR1;                               // the banner on NNBar3
-  DropDstProperties DropDst1{"RichEditNx1", THookTarget::htControl, true, "DropDst1FileDrop"};
-  DropDstProperties DropDst2{"RichEditNx2", THookTarget::htControl, true, "DropDst2FileDrop"};
+  // The drop targets of the panes; the drops reach DropDst1FileDrop and
+  // DropDst2FileDrop through them.
+  TDropDst DropDst1{DropContext(), {"RichEditNx1", THookTarget::htControl, true, "DropDst1FileDrop"}};
+  TDropDst DropDst2{DropContext(), {"RichEditNx2", THookTarget::htControl, true, "DropDst2FileDrop"}};
 
   // ---- settings ------------------------------------------------------------------
   // The store of the settings file, with the items of AppSettings.
@@ -273,6 +281,8 @@ class TMainForm1 {
   void ShineSpeedButton13Click();
   void ShineSpeedButton22Click();
   void DropDst2FileDrop(const std::vector<std::string>& names);
+  // The drop handlers by name, for the drop targets.
+  TFileDropEvent FindDropHandler(const std::string& name);
   void HtmButton11Click();
   void idou2Click();
 
@@ -364,6 +374,8 @@ class TMainForm1 {
   void ShowSplash();
   void ApplyDesignProperties();
   void BindBarControls();
+  TDropDst::Context DropContext();
+  void LoadDropTargets();
 
   IDialogs& dialogs_;
   IShell& shell_;

@@ -131,19 +131,23 @@ void MsgSCRComponent::ReadState(const StateReader& r) {
 // ---- drop targets ---------------------------------------------------------------
 
 void DropDstComponent::WriteState(StateWriter& w) const {
-  w.WriteText("Control", props_.Control);
-  w.WriteInt("Target", static_cast<std::int32_t>(props_.Target));
-  w.WriteFlag("AcceptDrop", props_.AcceptDrop);
-  w.WriteText("OnFileDrop", props_.OnFileDrop);
+  const DropDstProperties p = props_ ? *props_ : target_->Properties();
+  w.WriteText("Control", p.Control);
+  w.WriteInt("Target", static_cast<std::int32_t>(p.Target));
+  w.WriteFlag("AcceptDrop", p.AcceptDrop);
+  w.WriteText("OnFileDrop", p.OnFileDrop);
 }
 
 void DropDstComponent::ReadState(const StateReader& r) {
-  DropDstProperties p = props_;
+  DropDstProperties p = props_ ? *props_ : target_->Properties();
   ReadName(r, "Control", p.Control, {"RichEditNx1", "RichEditNx2"});
   ReadEnum(r, "Target", p.Target, THookTarget::htForm);
   r.ReadFlag("AcceptDrop", p.AcceptDrop);
   ReadName(r, "OnFileDrop", p.OnFileDrop, {"DropDst1FileDrop", "DropDst2FileDrop"});
-  props_ = std::move(p);
+  if (props_)
+    *props_ = std::move(p);
+  else
+    target_->SetProperties(p);
 }
 
 }  // namespace hanaroku

@@ -3,10 +3,9 @@
 // (RichEditNx1Component, RichEditNx2Component, MsgSCR1Component,
 // DropDst1Component, DropDst2Component), as IPersistent views.
 //
-// The drop targets DropDst1/DropDst2 are kept as plain property sets of the
-// main window until their controls take them over; the panes and the banner
-// are read and written through their public API (a banner's state also
-// through a plain property set).
+// The panes, the banner and the drop targets are read and written through
+// their public API (a banner's or a drop target's state also through a plain
+// property set).
 //
 // What each state holds (record names as in the blob):
 //   TRichEditSx  Font, Color, Vertical, WordWrap, SelectionBar, UseRegKey,
@@ -27,22 +26,12 @@
 #include "app/ComponentState.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
+#include "controls/DropDst.h"
 #include "verse/MsgSCR.h"
 
 namespace hanaroku {
 
 class TRichEditSx;
-
-enum class THookTarget : std::uint8_t { htControl, htForm };
-
-// A file-drop target on a pane.
-struct DropDstProperties {
-  std::string Control;  // "RichEditNx1" or "RichEditNx2"; empty: none
-  THookTarget Target = THookTarget::htControl;
-  bool AcceptDrop = true;
-  std::string OnFileDrop;  // "DropDst1FileDrop" or "DropDst2FileDrop"; empty: none
-  bool operator==(const DropDstProperties&) const = default;
-};
 
 // True for a 0x00BBGGRR colour and for the platform's system colours.
 bool IsColorValue(TColor c) noexcept;
@@ -81,14 +70,16 @@ class MsgSCRComponent final : public IPersistent {
 
 class DropDstComponent final : public IPersistent {
  public:
-  DropDstComponent(DropDstProperties& props, std::string name) : props_(props), name_(std::move(name)) {}
+  DropDstComponent(DropDstProperties& props, std::string name) : props_(&props), name_(std::move(name)) {}
+  DropDstComponent(TDropDst& target, std::string name) : target_(&target), name_(std::move(name)) {}
   std::string ClassName() const override { return "TDropDst"; }
   std::string Name() const override { return name_; }
   void WriteState(StateWriter& w) const override;
   void ReadState(const StateReader& r) override;
 
  private:
-  DropDstProperties& props_;
+  DropDstProperties* props_ = nullptr;
+  TDropDst* target_ = nullptr;
   std::string name_;
 };
 

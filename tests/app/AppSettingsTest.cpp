@@ -143,7 +143,7 @@ TEST_F(AppSettings, AFirstRunStartsWithTheStoreDefaultsAndWritesNothing) {
   EXPECT_TRUE(f.RichEditNx1.Vertical());
   EXPECT_TRUE(f.VH && f.HHV && f.WordWrap && f.WordWrapH && f.N14);
   EXPECT_EQ(f.MsgSCR1.Msg(), MsgSCRProperties{}.Msg);
-  EXPECT_EQ(f.DropDst2.OnFileDrop, "DropDst2FileDrop");
+  EXPECT_EQ(f.DropDst2.OnFileDrop(), "DropDst2FileDrop");
   EXPECT_TRUE(run->dialogs.messages.empty());
   EXPECT_FALSE(fs.FileExists(ini));
   EXPECT_EQ(f.RegManager1.IniFileName, ini);
@@ -172,7 +172,7 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
     f.MsgSCR1.SetMsg("花の色は");
     f.MsgSCR1.SetShow(false);
     f.MsgSCR1.SetAlign(TAlign::alRight);
-    f.DropDst1.AcceptDrop = false;
+    f.DropDst1.SetAcceptDrop(false);
     f.Expas = "C:\\Program Files\\エディタ\\ed.exe";
     f.Expas2 = "D:\\Músicas\\再生.exe";  // a path code page 932 cannot hold
     for (int i = 1; i <= 14; ++i) f.SetCheckBox(i, kStableBoxes[i]);
@@ -222,8 +222,8 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
   EXPECT_FALSE(f.MsgSCR1.Show());
   EXPECT_EQ(f.MsgSCR1.Align(), TAlign::alRight);
   EXPECT_EQ(f.MsgSCR1.Interval(), 0u);
-  EXPECT_FALSE(f.DropDst1.AcceptDrop);
-  EXPECT_EQ(f.DropDst1.Control, "RichEditNx1");
+  EXPECT_FALSE(f.DropDst1.AcceptDrop());
+  EXPECT_EQ(f.DropDst1.Control(), "RichEditNx1");
   EXPECT_EQ(f.Expas, "C:\\Program Files\\エディタ\\ed.exe");
   EXPECT_EQ(f.Expas2, "D:\\Músicas\\再生.exe");
   for (int i = 1; i <= 14; ++i) EXPECT_EQ(f.CheckBoxChecked(i), kStableBoxes[i]) << "CheckBox" << i;

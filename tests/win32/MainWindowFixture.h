@@ -49,6 +49,7 @@ class MainWindowTest : public ::testing::Test {
   }
   MainWindow& Main() { return *main_; }
   TMainForm1& Form() { return main_->Form(); }
+  const ScratchDir& Dir() const { return dir_; }
 
   // A press and release in the middle of the control's window.
   void Click(std::string_view control) {

@@ -4,6 +4,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "platform/ErrorText.h"
 #include "platform/win32/Win32Ports.h"
 
 namespace hanaroku::win32 {
@@ -19,22 +20,12 @@ void ReportError(const std::string& text, HWND owner) noexcept {
 }
 
 void ReportCurrentException(HWND owner) noexcept {
-  const char* text = nullptr;
-  try {
-    throw;
-  } catch (const std::bad_alloc&) {
-    text = "メモリが足りません。";
-  } catch (const std::exception& e) {
-    text = e.what();
-  } catch (...) {
-    text = "予期しないエラーが発生しました。";
-  }
-  if (!text || !*text) text = "エラーが発生しました。";
-  try {
-    ReportError(text, owner);
-  } catch (...) {
+  const std::string text = CurrentExceptionText();
+  if (text.empty()) {
     ::MessageBoxW(owner, L"Out of memory", L"Hanaroku", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    return;
   }
+  ReportError(text, owner);
 }
 
 }  // namespace hanaroku::win32

@@ -176,6 +176,13 @@ FocusOwner MainWindow::FocusedControl() const {
   return FocusOwner::Other;
 }
 
+IHookableControl* MainWindow::FindControl(const std::string& name) {
+  if (name == "RichEditNx1" && rightPane_) return &rightPane_->Hookable();
+  if (name == "RichEditNx2" && leftPane_) return &leftPane_->Hookable();
+  if (name == "MainForm1") return formHook_.get();
+  return nullptr;
+}
+
 bool MainWindow::ApplicationActive() const {
   DWORD process = 0;
   if (HWND front = ::GetForegroundWindow()) ::GetWindowThreadProcessId(front, &process);
@@ -320,14 +327,9 @@ void MainWindow::CreateChildren() {
   for (int i = 0; i < kToolBarCount; ++i) bars_[i].Create(wnd_, kIdBarFirst + i, kAllToolBars[i], form_->BarControls, cb);
   form_->BarControls.SetView(this);
   CreateClock();
-  leftPane_ = std::make_unique<PaneSlot>(wnd_, kIdLeftPane, form_->RichEditNx2,
-                                         [this](const std::vector<std::string>& names) {
-                                           form_->DropDst2FileDrop(names);
-                                         });
-  rightPane_ = std::make_unique<PaneSlot>(wnd_, kIdRightPane, form_->RichEditNx1,
-                                          [this](const std::vector<std::string>& names) {
-                                            form_->DropDst1FileDrop(names);
-                                          });
+  formHook_ = std::make_unique<HookableWindow>("MainForm1", [this] { return wnd_; });
+  leftPane_ = std::make_unique<PaneSlot>(wnd_, kIdLeftPane, form_->RichEditNx2, "RichEditNx2", formHook_.get());
+  rightPane_ = std::make_unique<PaneSlot>(wnd_, kIdRightPane, form_->RichEditNx1, "RichEditNx1", formHook_.get());
 }
 
 void MainWindow::CreateClock() {

@@ -12,6 +12,7 @@
 
 #include "app/MainForm1.h"
 #include "platform/win32/ClockWindow.h"
+#include "platform/win32/HookableWindow.h"
 #include "platform/win32/MainMenu.h"
 #include "platform/win32/SplashWindow.h"
 #include "platform/win32/StatusBar.h"
@@ -71,6 +72,8 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   FocusOwner FocusedControl() const override;
   bool ApplicationActive() const override;
   IClipboard* Clipboard() override { return &clipboard_; }
+  IHookableControl* FindControl(const std::string& name) override;
+  IDropAcceptance* DropAcceptance() override { return &dropAcceptance_; }
 
   // IToolBarView
   void ControlChanged(ControlRef c) override;
@@ -126,7 +129,9 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   DialogsWin32 dialogs_;
   ShellWin32 shell_;
   ClipboardWin32 clipboard_;
+  DropAcceptanceWin32 dropAcceptance_;
   std::unique_ptr<TMainForm1> form_;
+  std::unique_ptr<HookableWindow> formHook_;  // the window itself, for the drop targets
 
   ToolBarWindow bars_[kToolBarCount];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2
   ClockWindow clock_;  // ClockLabel2, in its cell of NNBar1

@@ -1,29 +1,30 @@
 #pragma once
 // The main window's hold on one pane window: creation as a child for a
-// TRichEditSx, the file drop handler, placement and visibility.
+// TRichEditSx, placement and visibility, and the pane as a control that the
+// drop targets attach to (files dropped on the pane reach them).
 #include "platform/win32/Win32Util.h"
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace hanaroku {
+class IHookableControl;
 class TRichEditSx;
-}
+}  // namespace hanaroku
 
 namespace hanaroku::win32 {
 
-using DropHandler = std::function<void(const std::vector<std::string>& names)>;
-
 class PaneSlot {
  public:
-  PaneSlot(HWND parent, int id, TRichEditSx& pane, DropHandler onDrop);
+  // name: the pane's design name ("RichEditNx1"); form: the main window as
+  // a control.
+  PaneSlot(HWND parent, int id, TRichEditSx& pane, std::string name, IHookableControl* form);
   ~PaneSlot();
   PaneSlot(const PaneSlot&) = delete;
   PaneSlot& operator=(const PaneSlot&) = delete;
 
   HWND Handle() const noexcept;
+  IHookableControl& Hookable() noexcept;
 
  private:
   struct Impl;
