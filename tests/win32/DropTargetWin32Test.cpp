@@ -2,7 +2,6 @@
 // DROPFILES block in global memory, reaches the drop targets of the main
 // window's panes also after a word wrap switch; three files come in one
 // event with the drop point; a window created anew keeps accepting drops.
-// And "百" loads the shipped Hundred Poets into the left pane.
 #include "MainWindowFixture.h"  // first: windows.h
 
 #include <commctrl.h>
@@ -43,14 +42,6 @@ void PostDrop(HWND target, const std::vector<std::string>& files, POINT at = {5,
 }
 
 bool AcceptsFiles(HWND wnd) { return (::GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
-
-std::string BesideTheTests(const char* name) {
-  wchar_t exe[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring dir(exe);
-  dir.resize(dir.find_last_of(L"\\/") + 1);
-  return Narrow(dir) + name;
-}
 
 class MainWindowDrops : public test::MainWindowTest {
  protected:
@@ -96,21 +87,6 @@ TEST_F(MainWindowDrops, StoredStatesTakeEffectOnTheRealPanes) {
   Form().DropDst2.SetOnFileDrop("");
   PostDrop(Pane(kLeftPaneId), {file});
   EXPECT_TRUE(Form().RichEditNx2.Text().empty());
-}
-
-TEST_F(MainWindowDrops, HundredPoetsComeIntoTheLeftPaneFromBesideTheProgram) {
-  const std::string shipped = test::ReadRaw(BesideTheTests("hyakunin.txt"));
-  ASSERT_GT(shipped.size(), 5000u);
-  test::WriteRaw(File("hyakunin.txt"), shipped);
-  Form().RichEditNx2.SetText("edited");
-  Form().RichEditNx2.SetModified(true);
-  Form().Execute(Command::ShineSpeedButton3Click);
-  Pump();
-  EXPECT_EQ(Form().RichEditNx2.Text(), shipped);
-  EXPECT_FALSE(Form().RichEditNx2.Modified());
-  const std::string& panel = Form().StatusBar1.Panels[0].text;
-  ASSERT_GE(panel.size(), 12u);
-  EXPECT_EQ(panel.substr(panel.size() - 12), "hyakunin.txt");
 }
 
 // A plain child window that its owner destroys and creates anew, with a

@@ -7,23 +7,6 @@
 #include "platform/win32/GdiCanvas.h"
 
 namespace hanaroku::win32 {
-namespace {
-
-void RegisterBannerClass(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = BannerWindow::kClassName;
-  if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw std::runtime_error("RegisterClassEx (banner): " + SystemErrorText(::GetLastError()));
-  done = true;
-}
-
-}  // namespace
 
 BannerWindow::~BannerWindow() {
   Detach();
@@ -35,7 +18,7 @@ BannerWindow::~BannerWindow() {
 
 HWND BannerWindow::Create(HWND parent, TMsgSCR& model, const RECT& r) {
   if (wnd_) return wnd_;
-  RegisterBannerClass(&ObjectWindowProc<BannerWindow, &BannerWindow::wnd_, &BannerWindow::Handle>);
+  RegisterProgramClass(kClassName, &ObjectWindowProc<BannerWindow, &BannerWindow::wnd_, &BannerWindow::Handle>);
   model_ = &model;
   HWND wnd = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, parent, nullptr, ::GetModuleHandleW(nullptr), this);
@@ -75,13 +58,8 @@ LRESULT BannerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;  // the model paints everything
     case WM_SIZE:
+    case WM_MOVE:
       OnSize();
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove();
-      return 0;
-    case WM_MOUSELEAVE:
-      OnMouseLeave();
       return 0;
     case WM_NCDESTROY:
       Detach();
@@ -108,19 +86,6 @@ void BannerWindow::OnSize() {
   if (HWND parent = ::GetParent(wnd_)) ::ScreenToClient(parent, &origin);
   const RECT client = ClientRect(wnd_);
   model_->SetBounds(origin.x, origin.y, client.right, client.bottom);
-}
-
-void BannerWindow::OnMouseMove() {
-  if (!tracking_) {
-    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, wnd_, 0};
-    tracking_ = ::TrackMouseEvent(&tme) != FALSE;
-    if (onHint_ && model_) onHint_(model_->Hint());
-  }
-}
-
-void BannerWindow::OnMouseLeave() {
-  tracking_ = false;
-  if (onHint_) onHint_(std::string());
 }
 
 }  // namespace hanaroku::win32

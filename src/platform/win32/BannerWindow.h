@@ -1,12 +1,11 @@
 #pragma once
 // BannerWindow: the Win32 child window that shows a TMsgSCR (the scrolling
 // banner MsgSCR1). It paints the model on WM_PAINT, lets the model draw
-// straight onto it between repaints (the scroll steps), tells the model its
-// size, and reports the banner's hint while the mouse is over it.
+// straight onto it between repaints (the scroll steps) and tells the model
+// its place and size.
 #include "platform/win32/Win32Util.h"
 
 #include <functional>
-#include <string>
 
 #include "verse/MsgSCR.h"
 
@@ -26,9 +25,6 @@ class BannerWindow final : public IMsgSCRView {
   // the window cannot be created.
   HWND Create(HWND parent, TMsgSCR& model, const RECT& r);
   HWND Handle() const noexcept { return wnd_; }
-  // The hint handler gets the banner's hint while the mouse is over it and
-  // an empty text when it leaves.
-  void SetHintHandler(std::function<void(const std::string&)> handler) { onHint_ = std::move(handler); }
 
   // IMsgSCRView
   bool HasParent() const override;
@@ -40,14 +36,10 @@ class BannerWindow final : public IMsgSCRView {
  private:
   void OnPaint();
   void OnSize();
-  void OnMouseMove();
-  void OnMouseLeave();
   void Detach() noexcept;
 
   HWND wnd_ = nullptr;
   TMsgSCR* model_ = nullptr;
-  std::function<void(const std::string&)> onHint_;
-  bool tracking_ = false;
 };
 
 }  // namespace hanaroku::win32

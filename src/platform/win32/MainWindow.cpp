@@ -327,6 +327,7 @@ void MainWindow::CreateChildren() {
   for (int i = 0; i < kToolBarCount; ++i) bars_[i].Create(wnd_, kIdBarFirst + i, kAllToolBars[i], form_->BarControls, cb);
   form_->BarControls.SetView(this);
   CreateClock();
+  CreateBanner();
   formHook_ = std::make_unique<HookableWindow>("MainForm1", [this] { return wnd_; });
   leftPane_ = std::make_unique<PaneSlot>(wnd_, kIdLeftPane, form_->RichEditNx2, "RichEditNx2", formHook_.get());
   rightPane_ = std::make_unique<PaneSlot>(wnd_, kIdRightPane, form_->RichEditNx1, "RichEditNx1", formHook_.get());
@@ -338,6 +339,12 @@ void MainWindow::CreateClock() {
   // Its hint comes from its cell of the bar, like every control's.
   clock_.Create(bars_[kNNBar1].Handle(), kIdClock, form_->ClockLabel2, std::move(callbacks));
   bars_[kNNBar1].SetCellWindow(BarControl("ClockLabel2").index, clock_.Handle());
+}
+
+void MainWindow::CreateBanner() {
+  // The bar places it in its cell and shows its hint, like every control's.
+  banner_.Create(bars_[kNNBar3].Handle(), form_->MsgSCR1, RECT{});
+  bars_[kNNBar3].SetCellWindow(BarControl("MsgSCR1").index, banner_.Handle());
 }
 
 void MainWindow::OnSize() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/MainForm1.h"
+#include "platform/win32/BannerWindow.h"
 #include "platform/win32/ClockWindow.h"
 #include "platform/win32/HookableWindow.h"
 #include "platform/win32/MainMenu.h"
@@ -112,6 +113,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
 
   void CreateChildren();
   void CreateClock();
+  void CreateBanner();
   void ExecuteCommand(Command c);
   void ApplyBounds();
   void UpdateBoundsFromWindow();
@@ -135,6 +137,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
 
   ToolBarWindow bars_[kToolBarCount];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2
   ClockWindow clock_;  // ClockLabel2, in its cell of NNBar1
+  BannerWindow banner_;  // MsgSCR1, in its cell of NNBar3
   StatusBar statusBar_;
   SplashWindow splash_;
   std::unique_ptr<PaneSlot> rightPane_, leftPane_;
