@@ -16,31 +16,8 @@ namespace {
 using test::Picture;
 using test::Pump;
 
-// What the window shows on the screen (the scroll steps draw outside any
-// repaint, so the screen is what counts).
-Picture Snapshot(HWND wnd) {
-  const RECT rc = ClientRect(wnd);
-  Picture pic;
-  pic.width = rc.right;
-  pic.height = rc.bottom;
-  WindowDc screen(wnd);
-  MemoryDc dc(screen.Get());
-  BitmapPtr bitmap(::CreateCompatibleBitmap(screen.Get(), pic.width, pic.height));
-  {
-    SelectGuard sel(dc.Get(), bitmap.get());
-    ::BitBlt(dc.Get(), 0, 0, pic.width, pic.height, screen.Get(), 0, 0, SRCCOPY);
-  }
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = pic.width;
-  bi.bmiHeader.biHeight = -pic.height;  // top-down
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  pic.px.resize(static_cast<std::size_t>(pic.width) * pic.height);
-  ::GetDIBits(dc.Get(), bitmap.get(), 0, static_cast<UINT>(pic.height), pic.px.data(), &bi, DIB_RGB_COLORS);
-  return pic;
-}
+// The scroll steps draw outside any repaint: the screen is what counts.
+Picture Snapshot(HWND wnd) { return test::Snapshot(wnd, true); }
 
 constexpr TColor kBack = 0xFFFFFF, kInk = 0x000000;
 

@@ -24,14 +24,7 @@ bool IsElapsedText(const std::string& s) {
   return true;
 }
 
-class Conversions : public test::MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
-    test::PumpMain();
-  }
-};
+using Conversions = test::LeftPaneShownTest;
 
 TEST_F(Conversions, ManyoganaButtonConvertsThePoemInTheLeftPane) {
   ASSERT_TRUE(Main().Form().LeftPaneVisible);

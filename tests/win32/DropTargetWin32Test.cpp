@@ -43,13 +43,8 @@ void PostDrop(HWND target, const std::vector<std::string>& files, POINT at = {5,
 
 bool AcceptsFiles(HWND wnd) { return (::GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
 
-class MainWindowDrops : public test::MainWindowTest {
+class MainWindowDrops : public test::LeftPaneShownTest {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
-    Pump();
-  }
   HWND Pane(int id) { return ::GetDlgItem(Main().Handle(), id); }
   std::string File(const char* name) const { return Dir().File(name); }
 };

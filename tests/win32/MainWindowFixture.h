@@ -68,4 +68,14 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> main_;
 };
 
+// The same with the left pane shown.
+class LeftPaneShownTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    Form().Execute(Command::ShineSpeedButton2Click);
+    PumpMain();
+  }
+};
+
 }  // namespace hanaroku::win32::test

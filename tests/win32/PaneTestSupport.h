@@ -57,7 +57,9 @@ struct Picture {
 
 inline std::uint32_t ToRgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
-inline Picture Snapshot(HWND pane) {
+// What the window paints (WM_PRINTCLIENT), or with fromScreen what the
+// screen shows of it (for windows that draw outside their repaints).
+inline Picture Snapshot(HWND pane, bool fromScreen = false) {
   RECT rc{};
   ::GetClientRect(pane, &rc);
   Picture pic;
@@ -78,7 +80,10 @@ inline Picture Snapshot(HWND pane) {
   MemoryDc dc(screen.Get());
   {
     SelectGuard sel(dc.Get(), dib);
-    ::SendMessageW(pane, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    if (fromScreen)
+      ::BitBlt(dc.Get(), 0, 0, pic.width, pic.height, screen.Get(), 0, 0, SRCCOPY);
+    else
+      ::SendMessageW(pane, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     ::GdiFlush();
     pic.px.assign(static_cast<const std::uint32_t*>(bits),
                   static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(pic.width) * pic.height);

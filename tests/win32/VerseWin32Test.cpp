@@ -12,7 +12,7 @@
 namespace hanaroku::win32 {
 namespace {
 
-using Verse = test::MainWindowTest;
+using Verse = test::LeftPaneShownTest;
 
 constexpr int kNNBar3Id = 21;
 
@@ -31,7 +31,7 @@ TEST_F(Verse, HundredPoetsComeIntoTheLeftPaneFromBesideTheProgram) {
   Form().RichEditNx2.SetText("edited");
   Form().RichEditNx2.SetModified(true);
   Form().Execute(Command::ShineSpeedButton3Click);
-  test::PumpQueued();
+  test::PumpMain();
   EXPECT_EQ(Form().RichEditNx2.Text(), shipped);
   EXPECT_FALSE(Form().RichEditNx2.Modified());
   const std::string& panel = Form().StatusBar1.Panels[0].text;
@@ -57,7 +57,7 @@ TEST_F(Verse, TheBannerScrollsInItsCellOnceRunIsPressed) {
   const int start = Form().MsgSCR1.Position();
   const DWORD t0 = ::GetTickCount();
   while (Form().MsgSCR1.Position() > start - 10 && ::GetTickCount() - t0 < 3000) {
-    test::PumpQueued();
+    test::PumpMain();
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
   }
   EXPECT_LE(Form().MsgSCR1.Position(), start - 10);
