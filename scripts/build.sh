@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the native core with its unit tests (build/native) and the Windows
-# program with its Wine test suite (build/win32).
+# program with its Wine test suite (build/win32), and the zip for Windows
+# users (build/win32/hanaroku-<version>-win32.zip).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -22,6 +23,7 @@ build_native() {
 case "${1:-all}" in
   win32) build_win32 --target hanaroku ;;
   native) build_native ;;
-  all) build_win32 --target hanaroku --target hanaroku_win32_tests && build_native ;;
-  *) echo "usage: $0 [all|win32|native]" >&2; exit 2 ;;
+  package) build_win32 --target package ;;
+  all) build_win32 --target hanaroku --target hanaroku_win32_tests && build_win32 --target package && build_native ;;
+  *) echo "usage: $0 [all|win32|native|package]" >&2; exit 2 ;;
 esac

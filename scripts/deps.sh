@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_pkgs=(cmake make g++ googletest)
-win_pkgs=(locales g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick fonts-ipafont fonts-liberation)
+win_pkgs=(locales g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick unzip fonts-ipafont fonts-liberation)
 
 want=("${native_pkgs[@]}")
 [ "${1:-}" = "--native-only" ] || want+=("${win_pkgs[@]}")

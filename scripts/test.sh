@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (with
-# AddressSanitizer and UBSan) and the Wine suite with its screenshot.
+# AddressSanitizer and UBSan), the Wine suite with its screenshot, and the
+# check of the zip for Windows users that the build makes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
