@@ -1,5 +1,6 @@
 // Message boxes and the common dialogs (open, save, font, colour).
 #include "platform/win32/Gdi.h"
+#include "platform/win32/TextOpenDialogWin32.h"
 #include "platform/win32/Win32Ports.h"
 
 #include <commdlg.h>
@@ -121,7 +122,11 @@ void CheckDialogError() {
 bool DialogsWin32::OpenFile(const FileDialogSpec& request, std::string& path) {
   FileDialogBuffers b(request);
   OPENFILENAMEW ofn = b.Make(Owner(), OFN_FILEMUSTEXIST);
-  if (!::GetOpenFileNameW(&ofn)) {
+  TTextOpenDialog text;
+  text.Filter = request.filter;
+  text.DefaultExt = request.defaultExt;
+  text.Preview = true;
+  if (!(request.preview ? ShowTextOpenDialog(ofn, text) : ::GetOpenFileNameW(&ofn))) {
     CheckDialogError();
     return false;
   }
