@@ -9,6 +9,7 @@
 #include "platform/Canvas.h"
 #include "platform/Encoding.h"
 #include "BenchClock.h"
+#include "BenchVerse.h"
 
 using namespace hanaroku;
 
@@ -16,13 +17,7 @@ namespace {
 
 using bench::Clock;
 using bench::MsSince;
-
-std::string Verse(std::size_t bytes) {
-  const std::string poem = enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ\r\n\r\n");
-  std::string s;
-  while (s.size() < bytes) s += poem;
-  return s;
-}
+using bench::Verse;
 
 void Run(bool vertical, bool wrap) {
   FixedMeasurer measurer(18, 21);

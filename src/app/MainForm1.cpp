@@ -7,9 +7,11 @@
 #include "app/FileNames.h"
 #include "app/PathShortening.h"
 #include "app/Splash.h"
+#include "controls/PanePrint.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Printer.h"
 #include "platform/Timer.h"
 
 namespace hanaroku {
@@ -21,6 +23,18 @@ constexpr const char* kCloseQuestion = "現在の内容を廃棄します。よ�
 constexpr const char* kConfirm = "確認";
 constexpr std::uint32_t kImeUnderline = 0x4;  // CFE_UNDERLINE
 constexpr unsigned kClockInterval = 300;       // ms, ClockLabel2 while running
+
+// The hourglass for the scope of a long command.
+class BusyScope {
+ public:
+  explicit BusyScope(IBusyCursor& cursor) : cursor_(cursor) { cursor_.Begin(); }
+  ~BusyScope() { cursor_.End(); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  IBusyCursor& cursor_;
+};
 
 }  // namespace
 
@@ -438,6 +452,15 @@ void TMainForm1::ClockLabel2Click() {
   ClockLabel2.SetInterval(ClockLabel2.Interval() == kClockInterval ? 0 : kClockInterval);
 }
 
+void TMainForm1::Print1Click() {
+  IPrinter* printer = host_.Printer();
+  if (!printer) return;
+  std::unique_ptr<IPrintDevice> device = printer->PrintDialog();
+  if (!device) return;
+  BusyScope busy(hourglass_);
+  PrintPane(*device, RichEditNx1, RightFileName);
+}
+
 void TMainForm1::ToolbarYokoCheck() { host_.LayoutChanged(); }
 
 void TMainForm1::ToolbarTateCheck() {
@@ -496,6 +519,7 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::ActiveImage7Click, &TMainForm1::ActiveImage7Click},
     {Command::ActiveImage8Click, &TMainForm1::ActiveImage8Click},
     {Command::ClockLabel2Click, &TMainForm1::ClockLabel2Click},
+    {Command::Print1Click, &TMainForm1::Print1Click},
     {Command::ShineSpeedButton3Click, &TMainForm1::ShineSpeedButton3Click},
     {Command::ShineSpeedButton18Click, &TMainForm1::ShineSpeedButton18Click},
     {Command::ShineSpeedButton17Click, &TMainForm1::ShineSpeedButton17Click},

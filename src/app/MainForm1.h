@@ -29,6 +29,7 @@
 namespace hanaroku {
 
 class IClipboard;
+class IPrinter;
 class IClock;
 class IDialogs;
 class IFileSystem;
@@ -98,6 +99,8 @@ class IMainWindowHost {
   virtual IHookableControl* FindControl(const std::string& /*name*/) { return nullptr; }
   // The shell's registration of drop acceptance.
   virtual IDropAcceptance* DropAcceptance() { return nullptr; }
+  // The printers and their dialog (PrintDialog1); none: printing does nothing.
+  virtual IPrinter* Printer() { return nullptr; }
 };
 
 using TimerFactory = std::function<std::unique_ptr<ITimer>()>;
@@ -395,6 +398,8 @@ class TMainForm1 {
   TColor& ClockFontColor = ClockLabel2.Font.color;
   // Stops the clock, or starts it again.
   void ClockLabel2Click();
+  // Prints the right pane through the print dialog, titled RightFileName.
+  void Print1Click();
 
  private:
   // The application-wide hourglass of the conversions.

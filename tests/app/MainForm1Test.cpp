@@ -7,6 +7,7 @@
 #include "app/MainFormFixture.h"
 #include "app/ProgramEntry.h"
 #include "app/Splash.h"
+#include "controls/FakePrintDevice.h"
 
 namespace hanaroku {
 namespace {
@@ -286,6 +287,30 @@ TEST_F(MainForm, ClockRunsAtStartAndAClickStopsOrRestartsIt) {
   EXPECT_EQ(form.ClockLabel2.Interval(), 0u);
   form.Execute(Command::ClockLabel2Click);
   EXPECT_EQ(form.ClockLabel2.Interval(), 300u);
+}
+
+TEST_F(MainForm, PrintPrintsTheRightPaneTitledAfterItsFile) {
+  test::FakePrinter printer;
+  form.Execute(Command::Print1Click);  // no printer service: nothing happens
+  host.printer = &printer;
+  ASSERT_TRUE(form.Enabled(Command::Print1Click));
+  printer.accept = false;
+  form.Execute(Command::Print1Click);
+  EXPECT_EQ(printer.dialogs, 1);
+  EXPECT_TRUE(printer.record.calls.empty());
+
+  printer.accept = true;
+  form.RichEditNx1.SetText(std::string(60, 'x'));
+  form.RichEditNx2.SetText("left pane");
+  form.RightFileName = "C:\\d\\poem.txt";
+  form.Execute(Command::Print1Click);
+  EXPECT_EQ(printer.record.title, "C:\\d\\poem.txt");
+  EXPECT_EQ(printer.record.font, form.RichEditNx1.Font());
+  EXPECT_TRUE(printer.record.vertical);
+  ASSERT_EQ(printer.record.pages.size(), 1u);
+  ASSERT_FALSE(printer.record.pages[0].empty());
+  EXPECT_EQ(printer.record.pages[0][0].sjis.substr(0, 1), "x");
+  EXPECT_EQ(host.hourglass, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

@@ -128,6 +128,8 @@ struct FakeHost final : IMainWindowHost {
   FocusOwner FocusedControl() const override { return focus; }
   bool ApplicationActive() const override { return active; }
   IClipboard* Clipboard() override { return &clipboard; }
+  IPrinter* printer = nullptr;
+  IPrinter* Printer() override { return printer; }
 };
 
 class MainForm : public ::testing::Test {

@@ -111,13 +111,12 @@ struct FileDialogBuffers {
   }
 };
 
-// A failed dialog (not a cancel) is an error the user should see.
+}  // namespace
+
 void CheckDialogError() {
   DWORD err = ::CommDlgExtendedError();
   if (err != 0) throw std::runtime_error("ダイアログを開けません。 (" + std::to_string(err) + ")");
 }
-
-}  // namespace
 
 bool DialogsWin32::OpenFile(const FileDialogSpec& request, std::string& path) {
   FileDialogBuffers b(request);

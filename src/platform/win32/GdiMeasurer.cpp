@@ -21,7 +21,9 @@ std::size_t CacheIndex(std::string_view c) noexcept {
 
 }  // namespace
 
-GdiMeasurer::GdiMeasurer() : dc_(nullptr), cache_(kCacheSize, -1) {
+GdiMeasurer::GdiMeasurer() : GdiMeasurer(nullptr) {}
+
+GdiMeasurer::GdiMeasurer(HDC compatibleWith) : dc_(compatibleWith), cache_(kCacheSize, -1) {
   SetFont(FontSpec{}, false);
 }
 

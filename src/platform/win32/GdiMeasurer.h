@@ -17,6 +17,8 @@ namespace hanaroku::win32 {
 class GdiMeasurer final : public ITextMeasurer {
  public:
   GdiMeasurer();
+  // Measures at the resolution of another device (a printer).
+  explicit GdiMeasurer(HDC compatibleWith);
   ~GdiMeasurer() override;
   GdiMeasurer(const GdiMeasurer&) = delete;
   GdiMeasurer& operator=(const GdiMeasurer&) = delete;

@@ -96,6 +96,7 @@ void MainWindow::Create(const std::string& programFile) {
                            b.top, b.width, b.height, nullptr, menuBar_, wc.hInstance, this);
   if (!wnd_) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
   dialogs_.SetOwner(wnd_);
+  printer_.SetOwner(wnd_);
 
   form_->FormCreate();
   ApplyBounds();

@@ -15,6 +15,7 @@
 #include "platform/win32/ClockWindow.h"
 #include "platform/win32/HookableWindow.h"
 #include "platform/win32/MainMenu.h"
+#include "platform/win32/PrinterWin32.h"
 #include "platform/win32/SplashWindow.h"
 #include "platform/win32/StatusBar.h"
 #include "platform/win32/ToolBar.h"
@@ -75,6 +76,8 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   IClipboard* Clipboard() override { return &clipboard_; }
   IHookableControl* FindControl(const std::string& name) override;
   IDropAcceptance* DropAcceptance() override { return &dropAcceptance_; }
+  IPrinter* Printer() override { return &printer_; }
+  PrinterWin32& PrintDialog1() noexcept { return printer_; }
 
   // IToolBarView
   void ControlChanged(ControlRef c) override;
@@ -132,6 +135,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   ShellWin32 shell_;
   ClipboardWin32 clipboard_;
   DropAcceptanceWin32 dropAcceptance_;
+  PrinterWin32 printer_;
   std::unique_ptr<TMainForm1> form_;
   std::unique_ptr<HookableWindow> formHook_;  // the window itself, for the drop targets
 

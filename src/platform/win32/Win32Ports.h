@@ -94,6 +94,10 @@ class TimerWin32 final : public ITimer {
   std::function<void()> tick_;
 };
 
+// After a common dialog returned FALSE: throws std::runtime_error when it
+// failed rather than being cancelled (an error the user should see).
+void CheckDialogError();
+
 // The application's general error report: a message box with the error's
 // text, owned by the active window. Call from a catch block; never throws.
 void ReportCurrentException(HWND owner = nullptr) noexcept;
