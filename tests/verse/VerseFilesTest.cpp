@@ -108,6 +108,10 @@ TEST(VerseFiles, HundredPoetsAreAllThereInOrderEachWithItsPoet) {
   EXPECT_EQ(records[2][1], "持統天皇");
   EXPECT_EQ(records[3][1], "柿本人麻呂");
   EXPECT_EQ(records[4][1], "山部赤人");
+  // Court titles as printed: the former middle counsellor Masafusa, the
+  // provisional ones Sadayori and Teika.
+  EXPECT_EQ(records[64][1], "権中納言定頼");
+  EXPECT_EQ(records[73][1], "前中納言匡房");
   EXPECT_EQ(records[97][1], "権中納言定家");
   EXPECT_EQ(records[99][1], "後鳥羽院");
   EXPECT_EQ(records[100][1], "順徳院");
