@@ -114,6 +114,17 @@ TEST_F(TextOpenDialogWin32, ThePanelHoldsTheCheckBoxAndTheMemoBelowTheStandardCo
     EXPECT_GE(m.top, ScreenRect(::GetDlgItem(dialog, IDCANCEL)).bottom);
     EXPECT_GT(m.bottom, m.top);
     EXPECT_LT(m.right, p.right - 5);
+    // In a larger dialog the panel follows the standard controls down and
+    // the memo widens with it.
+    const RECT d = ScreenRect(dialog);
+    ::SetWindowPos(dialog, nullptr, 0, 0, d.right - d.left + 120, d.bottom - d.top + 90, SWP_NOMOVE | SWP_NOZORDER);
+    test::PumpUntil([&] { return ScreenRect(memo).top >= ScreenRect(::GetDlgItem(dialog, IDCANCEL)).bottom; }, 1000);
+    const RECT p2 = ScreenRect(panel), m2 = ScreenRect(memo);
+    ::GetClientRect(child, &client);
+    EXPECT_EQ(p2.right - p2.left, client.right);
+    EXPECT_EQ(p2.bottom, ScreenRect(child).top + client.bottom);
+    EXPECT_EQ(m2.right - m2.left, (m.right - m.left) + (p2.right - p2.left) - (p.right - p.left));
+    EXPECT_GE(m2.top, ScreenRect(::GetDlgItem(dialog, IDCANCEL)).bottom);
   });
 }
 

@@ -5,6 +5,7 @@
 
 #include <dlgs.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/Win32Ports.h"
@@ -78,6 +79,8 @@ std::string DialogString(HWND dialog, UINT msg) {
 // controls. Lives on the stack of ShowTextOpenDialog.
 class TextOpenDialogHost {
  public:
+  static constexpr UINT kRelayout = WM_APP + 1, kMeasure = WM_APP + 2;
+
   TextOpenDialogHost(TTextOpenDialog& model, bool withPanel, bool resizable) noexcept
       : model_(model), withPanel_(withPanel), resizable_(resizable) {}
 
@@ -86,7 +89,17 @@ class TextOpenDialogHost {
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
       case WM_NOTIFY: OnNotify(*reinterpret_cast<const OFNOTIFYW*>(lp)); return 0;
-      case WM_SIZE: Layout(); return 0;
+      case WM_SIZE:
+        // The dialog moves its standard controls after sizing this one: lay
+        // out now and once more when it is done.
+        Layout();
+        ::PostMessageW(child_, kRelayout, 0, 0);
+        return 0;
+      case kRelayout: Layout(); return 0;
+      case kMeasure:
+        MeasureStandardArea();
+        Layout();
+        return 0;
       case WM_COMMAND:
         if (LOWORD(wp) == kPreviewCheckId && HIWORD(wp) == BN_CLICKED) OnPreviewClick();
         return 0;
@@ -103,6 +116,7 @@ class TextOpenDialogHost {
       case CDN_INITDONE:
         CreatePanel();
         Layout();
+        ::PostMessageW(child_, kMeasure, 0, 0);
         RefreshPreview();
         break;
       case CDN_SELCHANGE: RefreshPreview(); break;
@@ -152,11 +166,33 @@ class TextOpenDialogHost {
     return width > 0 ? width : ::GetSystemMetrics(SM_CXVSCROLL);
   }
 
+  // The lowest bottom edge of the dialog's own visible controls, in the
+  // template's coordinates.
+  int StandardControlsBottom() const noexcept {
+    int bottom = 0;
+    for (HWND w = ::GetWindow(Dialog(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+      if (w != child_ && (::GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0)
+        bottom = std::max(bottom, static_cast<int>(ChildRect(w, child_).bottom));
+    }
+    return bottom;
+  }
+
+  int PlaceholderBottom() const noexcept {
+    HWND standard = ::GetDlgItem(child_, stc32);
+    return standard ? static_cast<int>(ChildRect(standard, child_).bottom) : 0;
+  }
+
+  // The standard controls' area ends at the placeholder's bottom when the
+  // dialog has opened; it then follows the controls as the dialog is
+  // resized (the platform need not resize the placeholder). Measured once
+  // the dialog has placed its controls.
+  void MeasureStandardArea() noexcept { standardMargin_ = PlaceholderBottom() - StandardControlsBottom(); }
+
   void Layout() {
     if (!panel_) return;
     const RECT client = ClientRect(child_);
-    HWND standard = ::GetDlgItem(child_, stc32);
-    const int standardBottom = standard ? ChildRect(standard, child_).bottom : 0;
+    const int standardBottom =
+        standardMargin_ ? StandardControlsBottom() + *standardMargin_ : PlaceholderBottom();
     const Rect panel = TEnhOpenDialog::PanelRect({client.right, client.bottom}, standardBottom);
     MoveTo(panel_, panel);
     if (check_) MoveTo(check_, TTextOpenDialog::CheckBoxRect());
@@ -191,6 +227,7 @@ class TextOpenDialogHost {
   HWND child_ = nullptr, panel_ = nullptr, check_ = nullptr, memo_ = nullptr;
   FontPtr memoFont_;
   int gripWidth_ = 0;
+  std::optional<int> standardMargin_;  // from the lowest standard control to the area's bottom
   std::wstring defExt_;
 };
 
