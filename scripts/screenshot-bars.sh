@@ -19,9 +19,7 @@ log() { echo "$*" >>"$work/log.txt"; }
 xdotool mousemove 1010 10                 # out of the way while the window opens
 . "$work/start.sh"
 sleep 3
-line=$(xwininfo -root -tree | grep -F "poem.txt\"" | head -n 1)
-geom=$(grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' <<<"$line" | head -n 1)
-rest=${geom#*x}; rest=${rest#*+}; wx=${rest%%+*}; wy=${rest#*+}
+main_window_geometry
 echo "$geom" >"$work/geom.txt"
 import -window root "$work/start.png"
 # The client area's corner: the grip of NNBar1 has its first ridge 2 pixels

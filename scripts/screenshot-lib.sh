@@ -13,6 +13,7 @@ winpoem=$(winepath -w "$work/poem.txt")
 # The part that runs inside Xvfb, written into $work/start.sh: starts the
 # program with the poem (Wine drawing the frame and caption itself, as no
 # window manager runs) and waits until its window is captioned with the poem.
+# main_window_geometry then sets geom ("WxH+X+Y"), w, h, wx and wy of it.
 cat >"$work/start.sh" <<'EOS'
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine "$work/hanaroku.exe" "$winpoem" >/dev/null 2>&1 &
@@ -20,4 +21,10 @@ for _ in $(seq 1 90); do
   sleep 1
   if xwininfo -root -tree 2>/dev/null | grep -F -q "poem.txt\""; then break; fi
 done
+main_window_geometry() {
+  local line rest
+  line=$(xwininfo -root -tree | grep -F "poem.txt\"" | head -n 1)
+  geom=$(grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' <<<"$line" | head -n 1)
+  w=${geom%%x*}; rest=${geom#*x}; h=${rest%%+*}; rest=${rest#*+}; wx=${rest%%+*}; wy=${rest#*+}
+}
 EOS

@@ -21,9 +21,7 @@ log() { echo "$*" >>"$work/log.txt"; }
 xdotool mousemove 1010 10                 # out of the way while the window opens
 . "$work/start.sh"
 sleep 3
-line=$(xwininfo -root -tree | grep -F "poem.txt\"" | head -n 1)
-geom=$(grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' <<<"$line" | head -n 1)
-w=${geom%%x*}; rest=${geom#*x}; h=${rest%%+*}; rest=${rest#*+}; wx=${rest%%+*}; wy=${rest#*+}
+main_window_geometry
 # Into the right pane, then Ctrl+O.
 xdotool mousemove "$((wx + w / 2))" "$((wy + h / 2))" click 1
 sleep 1
