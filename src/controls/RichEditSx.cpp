@@ -252,8 +252,6 @@ void TRichEditSx::Impl::FireSelectionChange() {
 
 void TRichEditSx::Impl::TakeSnapshot(TRichUndoMemory& slot) const {
   EnsureLayout();
-  slot.Stream = text;  // plain text: the bytes Lines would save
-  slot.Text = text;
   slot.SelStart = ToInt(SelStart());
   slot.SelLength = ToInt(SelEnd() - SelStart());
   slot.TopIndex = layout.TopLine();
@@ -278,8 +276,8 @@ void TRichEditSx::Impl::Restore(const TRichUndoMemory& slot) {
   {
     Detach detach(self);
     LinesUpdateScope update(self.Lines());
-    if (text != slot.Stream) {
-      text = slot.Stream;
+    if (!(slot.Stream == text)) {
+      text = slot.Stream.Str();
       modified = true;
     }
     colors.Reset(text.size());  // snapshots are plain text
@@ -604,6 +602,7 @@ int TRichEditSx::UndoNewest() const noexcept { return impl_->undo.Newest(); }
 int TRichEditSx::UndoOldest() const noexcept { return impl_->undo.Oldest(); }
 int TRichEditSx::LastAction() const noexcept { return impl_->undo.LastAction(); }
 const TRichUndoMemory& TRichEditSx::UndoSlot(int i) const { return impl_->undo.Slot(i); }
+std::size_t TRichEditSx::UndoHeldBytes() const { return impl_->undo.HeldBytes(); }
 
 // ---- layout and view ---------------------------------------------------------------
 

@@ -16,6 +16,7 @@
 
 #include "controls/PaneLayout.h"
 #include "controls/ReplacedSpan.h"
+#include "controls/UndoText.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 
@@ -30,13 +31,15 @@ class TRichEditSx;
 // without a colour of its own.
 using TFont = FontSpec;
 
-// Snapshot of the whole pane kept by the undo ring.
+// Snapshot of the whole pane kept by the undo ring. Stream and Text hold
+// the same bytes, shared with each other and, for what did not change, with
+// the snapshot before.
 struct TRichUndoMemory {
-  std::string Stream;  // the text as Lines would save it
+  UndoText Stream;  // the text as Lines would save it
   int TopIndex = 0;
   int SelStart = 0;
   int SelLength = 0;
-  std::string Text;  // the text for comparisons
+  UndoText Text;  // the text for comparisons
 };
 
 // The Lines property: the lines as displayed (wrapped pieces count), with
@@ -206,6 +209,8 @@ class TRichEditSx {
   int UndoOldest() const noexcept;
   int LastAction() const noexcept;
   const TRichUndoMemory& UndoSlot(int i) const;
+  // Bytes of text the ring keeps, each shared buffer counted once.
+  std::size_t UndoHeldBytes() const;
 
   // ---- events ------------------------------------------------------------
   std::function<void()> OnChange;

@@ -1,6 +1,7 @@
 #include "controls/UndoRing.h"
 
 #include <stdexcept>
+#include <unordered_set>
 
 namespace hanaroku {
 
@@ -11,9 +12,12 @@ const TRichUndoMemory& UndoRing::Slot(int i) const {
   return slots_[i];
 }
 
-void UndoRing::Save(const Take& take) {
+void UndoRing::Save(const std::string& text, const Take& take) {
+  const int base = index_;
   index_ = Next(index_);
   TRichUndoMemory& slot = slots_[index_];
+  slot.Text = UndoText::Derive(slots_[base].Text, text);
+  slot.Stream = slot.Text;
   take(slot);
   newest_ = index_;  // any redo history beyond is dropped
   if (index_ == oldest_) oldest_ = Next(oldest_);  // the ring is full
@@ -26,7 +30,7 @@ bool UndoRing::Record(int kind, const std::string& text, const Take& take) {
   const bool changePasses = lastAction_ != 0 && kindPasses && text != slots_[index_].Text;
   lastAction_ = kind;
   if (!changePasses) return false;
-  Save(take);
+  Save(text, take);
   return true;
 }
 
@@ -52,6 +56,17 @@ const TRichUndoMemory* UndoRing::StepForward(const std::string& text) {
   index_ = Next(index_);
   lastAction_ = 0;
   return &slots_[index_];
+}
+
+std::size_t UndoRing::HeldBytes() const {
+  std::unordered_set<const std::string*> seen;
+  std::size_t bytes = 0;
+  for (const TRichUndoMemory& slot : slots_)
+    for (const UndoText* t : {&slot.Stream, &slot.Text})
+      t->ForEachBuffer([&](const std::string* buffer, std::size_t size) {
+        if (seen.insert(buffer).second) bytes += size;
+      });
+  return bytes;
 }
 
 }  // namespace hanaroku

@@ -2,7 +2,9 @@
 // Undo ring of 15 whole-text snapshots. The pane records the kind of every
 // action; a snapshot of the state before the action is taken when the kind
 // changed (or always, for clicks, pastes and composition starts) and only
-// when the text differs from the current slot.
+// when the text differs from the current slot. Each snapshot's text is
+// derived from the current slot's (UndoText), so the ring keeps about one
+// copy of a large text plus what the edits changed.
 //
 // Kinds: 0 undo, 1 caret keys, 2 Enter, 3 mouse down, 4 Backspace/Delete/cut,
 // 5 other keys (typing), 6 paste, 9 composition start.
@@ -16,7 +18,8 @@ namespace hanaroku {
 class UndoRing {
  public:
   static constexpr int kSlots = 15;
-  // Fills a slot with the pane's present state.
+  // Fills a slot with the pane's present selection and first line (the
+  // ring has set its text).
   using Take = std::function<void(TRichUndoMemory&)>;
 
   UndoRing();
@@ -41,10 +44,13 @@ class UndoRing {
   const TRichUndoMemory* StepBack(const std::string& text, const Take& take);
   const TRichUndoMemory* StepForward(const std::string& text);
 
+  // Bytes of text the slots keep, each shared buffer counted once.
+  std::size_t HeldBytes() const;
+
  private:
   static int Next(int i) noexcept { return i == kSlots - 1 ? 0 : i + 1; }
   static int Prev(int i) noexcept { return i == 0 ? kSlots - 1 : i - 1; }
-  void Save(const Take& take);
+  void Save(const std::string& text, const Take& take);
 
   TRichUndoMemory slots_[kSlots];
   int index_ = 0, newest_ = 0, oldest_ = 0;
