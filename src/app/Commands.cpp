@@ -129,6 +129,7 @@ constexpr CommandInfo kCommands[] = {
     {C::ShineSpeedButton39Click, "ShineSpeedButton39Click", "保", "右窓htm保存", {}},
     {C::Edit4Change, "Edit4Change", "", "題名", {}},
     {C::Edit5Change, "Edit5Change", "", "htmlタイトル", {}},
+    {C::SoundCountButtonClick, "SoundCountButtonClick", "音数(&O)", "音数", {}},
 };
 static_assert(std::size(kCommands) == kCommandCount - 1, "one entry per command");
 
@@ -172,6 +173,7 @@ constexpr MenuItemDef kMainMenu[] = {
     Item("Replace1", "置換(&E)...", C::Replace1Click),
     Item("Hiduke", "日付漢字(&D)", C::HidukeClick),
     Item("diary", "日付西暦(&Y)", C::diaryClick),
+    Item("SoundCount1", "音数(&O)", C::SoundCountButtonClick),
     Sep(),
     Item("idou1", "右～左　全コピー(&I)", C::HtmButton11Click),
     Item("idou2", "左～右　全コピー(&M)", C::idou2Click),

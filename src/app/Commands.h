@@ -125,6 +125,8 @@ enum class Command : std::uint16_t {
   ShineSpeedButton39Click,  // save the right page
   Edit4Change,
   Edit5Change,
+  // Sound count of the left pane
+  SoundCountButtonClick,
   Count
 };
 

@@ -526,6 +526,7 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::ShineSpeedButton14Click, &TMainForm1::ShineSpeedButton14Click},
     {Command::ShineSpeedButton15Click, &TMainForm1::ShineSpeedButton15Click},
     {Command::ShineSpeedButton16Click, &TMainForm1::ShineSpeedButton16Click},
+    {Command::SoundCountButtonClick, &TMainForm1::SoundCountButtonClick},
     {Command::NNButton6Click, &TMainForm1::NNButton6Click},
     {Command::NNButton7Click, &TMainForm1::NNButton7Click},
   };

@@ -313,6 +313,7 @@ class TMainForm1 {
   void ShineSpeedButton14Click() { verse_.ShineSpeedButton14Click(); }
   void ShineSpeedButton15Click() { verse_.ShineSpeedButton15Click(); }
   void ShineSpeedButton16Click() { verse_.ShineSpeedButton16Click(); }
+  void SoundCountButtonClick() { verse_.SoundCountButtonClick(); }
   TVerseCommands& Verse() noexcept { return verse_; }
 
   // Layout and display.

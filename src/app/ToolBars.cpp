@@ -90,6 +90,7 @@ constexpr BarControlDef kNNBar3[] = {
     Shine("ShineSpeedButton14", "走", "走行＆停止", C::ShineSpeedButton14Click),
     Shine("ShineSpeedButton15", "設", "選択文字列設定(左窓から)", C::ShineSpeedButton15Click),
     Shine("ShineSpeedButton33", "L", "左文字数＆列数", C::ShineSpeedButton33Click),
+    Shine("SoundCountButton", "音", "音数", C::SoundCountButtonClick),
     {K::BannerCell, "MsgSCR1", "", "三首 六句 まで", C::None, {167, 20}},
     Shine("ShineSpeedButton35", "H", "LongTextHtml変換", C::ShineSpeedButton35Click),
     Shine("ShineSpeedButton40", "F", "LongTextHtml変換クイック設定", C::ShineSpeedButton40Click),

@@ -44,6 +44,20 @@ void TVerseCommands::ShineSpeedButton3Click() { LoadCollection(kHyakuninFile, tr
 
 void TVerseCommands::ShineSpeedButton18Click() { LoadCollection(kHaikuFile, false); }
 
+void TVerseCommands::SoundCountButtonClick() {
+  if (!window_.leftPaneVisible) return;
+  const std::string& text = pane_.Text();
+  const bool selection = pane_.SelLength() > 0;
+  const std::size_t start = selection ? static_cast<std::size_t>(pane_.SelStart()) : 0;
+  int line = 1;
+  for (std::size_t i = 0; i < start && i < text.size(); ++i)
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
+  lastCount_.firstLine = line;
+  lastCount_.lines = verse::CountLines(enc::SjisToUtf16(selection ? pane_.SelText() : text));
+  status_(2, verse::Summary(lastCount_.lines));
+  if (OnSoundCounted) OnSoundCounted();
+}
+
 void TVerseCommands::ShineSpeedButton17Click() { banner_.SetMsg(kIzumiPoems); }
 
 void TVerseCommands::SetRunCaption(const char* caption) {

@@ -7,12 +7,16 @@
 //   "設" ShineSpeedButton15  takes the left pane's selection as the banner's message
 //   "白" ShineSpeedButton16  switches the banner's text between white and the
 //                            left pane's text colour
+//   "音" SoundCountButton    counts the morae of each line of the left pane's
+//                            selection (its whole text without one) into panel 2
 // The collection files lie in the program's folder and are read as they are
 // (Shift-JIS, CR LF); a missing one is named in a "警告" box.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/Canvas.h"
+#include "verse/SoundCount.h"
 
 namespace hanaroku {
 
@@ -58,6 +62,17 @@ class TVerseCommands {
 
   // "走" while the banner stands, "停" while it runs.
   const std::string& ShineSpeedButton14Caption() const noexcept { return runCaption_; }
+  void SoundCountButtonClick();
+  // The lines of the last count; firstLine is the number (from 1) of the
+  // pane's line where the counted text begins.
+  struct SoundCountRows {
+    int firstLine = 1;
+    std::vector<verse::LineCount> lines;
+  };
+  const SoundCountRows& LastSoundCount() const noexcept { return lastCount_; }
+  // Called after a count, for a window that shows its rows.
+  std::function<void()> OnSoundCounted;
+
   // Called after the caption of ShineSpeedButton14 changed.
   std::function<void()> OnRunCaptionChanged;
 
@@ -75,6 +90,7 @@ class TVerseCommands {
   StatusPanelSink status_;
   PathShortener shorten_;
   std::string runCaption_ = "走";
+  SoundCountRows lastCount_;
 };
 
 }  // namespace hanaroku

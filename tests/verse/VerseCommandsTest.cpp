@@ -145,5 +145,27 @@ TEST_F(Verse, TheBannerFollowsTheLeftPanesColours) {
   EXPECT_TRUE(form.MsgSCR1.Show());
 }
 
+TEST_F(Verse, SoundCountOfTheWholeLeftPaneOrOfItsSelectionGoesToPanelTwo) {
+  const std::string poem = Sjis("あきのたの　かりほのいほの　とまをあらみ　わがころもでは　つゆにぬれつつ\r\n天智天皇\r\n");
+  form.RichEditNx2.SetText(poem + Sjis("ふるいけや　かはづとびこむ　みづのおと\r\n"));
+  form.RichEditNx2.SetModified(false);
+  form.Execute(Command::SoundCountButtonClick);
+  EXPECT_EQ(form.StatusBar1.Panels[2].text, "3行 計53?音");
+  EXPECT_EQ(form.Verse().LastSoundCount().firstLine, 1);
+  ASSERT_EQ(form.Verse().LastSoundCount().lines.size(), 3u);
+  // The selection alone: the third line, numbered as the pane's.
+  form.RichEditNx2.SetSelStart(static_cast<int>(poem.size()));
+  form.RichEditNx2.SetSelLength(static_cast<int>(Sjis("ふるいけや　かはづとびこむ　みづのおと").size()));
+  form.Execute(Command::SoundCountButtonClick);
+  EXPECT_EQ(form.StatusBar1.Panels[2].text, "5・7・5");
+  EXPECT_EQ(form.Verse().LastSoundCount().firstLine, 3);
+  // With the left pane hidden nothing is counted.
+  form.StatusBar1.Panels[2].text = "kept";
+  form.ShineSpeedButton2Click();
+  form.Execute(Command::SoundCountButtonClick);
+  EXPECT_EQ(form.StatusBar1.Panels[2].text, "kept");
+  EXPECT_FALSE(form.RichEditNx2.Modified());
+}
+
 }  // namespace
 }  // namespace hanaroku
