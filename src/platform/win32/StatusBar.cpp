@@ -68,7 +68,18 @@ int StatusBar::Height() const noexcept {
 }
 
 void StatusBar::Resize() noexcept {
-  if (wnd_) ::SendMessageW(wnd_, WM_SIZE, 0, 0);
+  if (!wnd_) return;
+  HWND parent = ::GetParent(wnd_);
+  RECT before{};
+  ::GetWindowRect(wnd_, &before);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&before), 2);
+  // The control moves itself without repainting what it leaves, and it
+  // draws its size grip only while the parent is not maximised: its old
+  // place and the whole bar are redrawn, or a grip stays behind at the old
+  // right edge.
+  ::SendMessageW(wnd_, WM_SIZE, 0, 0);
+  ::RedrawWindow(parent, &before, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  ::RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 }  // namespace hanaroku::win32
