@@ -529,6 +529,11 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::SoundCountButtonClick, &TMainForm1::SoundCountButtonClick},
     {Command::NNButton6Click, &TMainForm1::NNButton6Click},
     {Command::NNButton7Click, &TMainForm1::NNButton7Click},
+    {Command::About1Click, &TMainForm1::About1Click},
+    {Command::ShineSpeedButton25Click, &TMainForm1::ShineSpeedButton25Click},
+    {Command::NNButton1Click, &TMainForm1::NNButton1Click},
+    {Command::ShineSpeedButton23Click, &TMainForm1::ShineSpeedButton23Click},
+    {Command::ShineSpeedButton24Click, &TMainForm1::ShineSpeedButton24Click},
   };
   for (const Handler& h : kHandlers)
     if (h.command == c) return &h;

@@ -25,6 +25,7 @@
 #include "platform/Canvas.h"
 #include "verse/MsgSCR.h"
 #include "verse/VerseCommands.h"
+#include "windows/SecondaryWindows.h"
 
 namespace hanaroku {
 
@@ -316,6 +317,14 @@ class TMainForm1 {
   void SoundCountButtonClick() { verse_.SoundCountButtonClick(); }
   TVerseCommands& Verse() noexcept { return verse_; }
 
+  // The settings window, the count-grid window and the mini launcher.
+  void About1Click() { windows_.About1Click(); }
+  void ShineSpeedButton25Click() { windows_.ShineSpeedButton25Click(); }
+  void NNButton1Click() { windows_.NNButton1Click(); }
+  void ShineSpeedButton23Click() { windows_.ShineSpeedButton23Click(); }
+  void ShineSpeedButton24Click() { windows_.ShineSpeedButton24Click(); }
+  TSecondaryWindows& Windows() noexcept { return windows_; }
+
   // Layout and display.
   void ShineSpeedButton2Click();
   void VHClick();
@@ -424,6 +433,12 @@ class TMainForm1 {
                         [this](const std::string& path) { return LoadPane(PaneId::Left, path); },
                         [this](int panel, const std::string& text) { SetPanel(panel, text); },
                         [this](const std::string& path, int panel) { return ShortenForPanel(path, panel); }};
+  TSecondaryWindows windows_{AboutBoxSettings{bgc, Dai, mclo, mclt, Lcl, Mfn, fze, Lint, Linu, FLink, ExeDir},
+                             TLauncher::Fields{Expas, Expas2, ShineSpeedButton23Hint, ShineSpeedButton24Hint},
+                             dialogs_,
+                             shell_,
+                             fs_,
+                             [this](const std::string& path) { return ShortenForPanel(path, 4); }};
 };
 
 }  // namespace hanaroku

@@ -55,6 +55,7 @@ void TMainForm1::BindBarControls() {
   BarControls.HasHandler = [this](Command c) { return Enabled(c); };
   BarControls.OnTextChange = [this](ControlRef c) { Execute(DefOf(c).command); };
   verse_.OnRunCaptionChanged = [this] { SyncBarControls(); };
+  windows_.Launcher().OnHintChanged = [this] { SyncBarControls(); };
 }
 
 void TMainForm1::ControlClicked(ControlRef c) {

@@ -21,6 +21,21 @@ Rect CentredPictureRect(Size size, const Rect& area) noexcept {
   return Rect::FromSize(left, top, w, h);
 }
 
+void DrawFocusFrame(IPaintCanvas& canvas, const Rect& r, TColor color) {
+  if (r.Empty()) return;
+  // Clockwise round the frame, a dot on every other pixel.
+  int step = 0;
+  auto dot = [&](int x, int y) {
+    if (step++ % 2 == 0) canvas.SetPixel({x, y}, color);
+  };
+  for (int x = r.left; x < r.right; ++x) dot(x, r.top);
+  for (int y = r.top + 1; y < r.bottom; ++y) dot(r.right - 1, y);
+  if (r.Height() > 1)
+    for (int x = r.right - 2; x >= r.left; --x) dot(x, r.bottom - 1);
+  if (r.Width() > 1)
+    for (int y = r.bottom - 2; y > r.top; --y) dot(r.left, y);
+}
+
 TPicture NamedPicture(std::string name) {
   return [name = std::move(name)](IPaintCanvas& canvas, const Rect& area) {
     const Rect dst = CentredPictureRect(canvas.PictureSize(name), area);

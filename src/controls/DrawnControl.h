@@ -20,6 +20,9 @@ TPicture NamedPicture(std::string name);
 // Where a picture of `size` goes, centred in `area` at its own size, or
 // shrunk to the area keeping its proportions.
 Rect CentredPictureRect(Size size, const Rect& area) noexcept;
+// The dotted frame of the platform's focus rectangle, just inside r: every
+// other pixel in `color`.
+void DrawFocusFrame(IPaintCanvas& canvas, const Rect& r, TColor color = 0x000000);
 
 class IDrawnControl {
  public:

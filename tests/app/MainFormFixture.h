@@ -62,8 +62,16 @@ struct FakeShell final : IShell {
     auto it = links.find(p);
     return {it == links.end() ? "" : it->second, "", ""};
   }
-  bool ShellOpen(const std::string&) override { return true; }
-  bool StartProcess(const std::string&, const std::string&) override { return true; }
+  std::vector<std::string> opened, started;  // what ShellOpen and StartProcess were given
+  bool startFails = false;
+  bool ShellOpen(const std::string& p) override {
+    opened.push_back(p);
+    return true;
+  }
+  bool StartProcess(const std::string& exe, const std::string&) override {
+    started.push_back(exe);
+    return !startFails;
+  }
 };
 
 struct MemoryFs final : IFileSystem {
