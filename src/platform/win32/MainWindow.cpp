@@ -62,6 +62,7 @@ int SplitterDragWidth(int x, int grabOffset, int clientWidth) noexcept {
 MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
+  secondary_.reset();
   if (form_) form_->BarControls.SetView(nullptr);
   splash_.Close();
   if (wnd_) {
@@ -97,6 +98,8 @@ void MainWindow::Create(const std::string& programFile) {
   if (!wnd_) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
   dialogs_.SetOwner(wnd_);
   printer_.SetOwner(wnd_);
+  secondary_ = std::make_unique<SecondaryWindowsHost>(wnd_, form_->Windows());
+  form_->Windows().SetHost(secondary_.get());
 
   form_->FormCreate();
   ApplyBounds();

@@ -16,6 +16,7 @@
 #include "platform/win32/HookableWindow.h"
 #include "platform/win32/MainMenu.h"
 #include "platform/win32/PrinterWin32.h"
+#include "platform/win32/SecondaryWindowsHost.h"
 #include "platform/win32/SplashWindow.h"
 #include "platform/win32/StatusBar.h"
 #include "platform/win32/ToolBar.h"
@@ -92,6 +93,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   ToolBarWindow& Bar(ToolBarId id) noexcept { return bars_[static_cast<int>(id)]; }
   const ToolBarWindow& Bar(ToolBarId id) const noexcept { return bars_[static_cast<int>(id)]; }
   HWND ControlWindow(std::string_view name) const;
+  SecondaryWindowsHost& SecondaryWindows() noexcept { return *secondary_; }
 
  private:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -137,6 +139,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   DropAcceptanceWin32 dropAcceptance_;
   PrinterWin32 printer_;
   std::unique_ptr<TMainForm1> form_;
+  std::unique_ptr<SecondaryWindowsHost> secondary_;  // the settings and count-grid windows
   std::unique_ptr<HookableWindow> formHook_;  // the window itself, for the drop targets
 
   ToolBarWindow bars_[kToolBarCount];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2

@@ -60,4 +60,11 @@ int LoadProgramPictures() {
   return loaded;
 }
 
+void RegisterMadePicture(const std::string& name, int width, int height, const std::vector<std::uint32_t>& pixels) {
+  if (HasPicture(name) || width <= 0 || height <= 0 ||
+      pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+    return;
+  RegisterPicture(name, MakeBitmap(width, height, Premultiplied(pixels)), true);
+}
+
 }  // namespace hanaroku::win32

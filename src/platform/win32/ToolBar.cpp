@@ -9,6 +9,7 @@
 #include "controls/ActiveImage.h"
 #include "controls/BarPictures.h"
 #include "controls/HWaSpeedButton.h"
+#include "platform/win32/EditBoxes.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/WindowProc.h"
 
@@ -51,12 +52,6 @@ void SetHiraganaMode(HWND wnd) {
   conversion = (conversion & ~static_cast<DWORD>(IME_CMODE_KATAKANA)) | IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
   ::ImmSetConversionStatus(imc, conversion, sentence);
   ::ImmReleaseContext(wnd, imc);
-}
-
-std::wstring WindowText(HWND wnd) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(wnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(wnd, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 }  // namespace
@@ -196,7 +191,7 @@ void ToolBarWindow::ControlChanged(int index) {
     if (child.wnd) ::InvalidateRect(child.wnd, nullptr, FALSE);
   } else if (child.wnd) {
     const std::wstring want = Widen(def.kind == ControlKind::EditBox ? state.text : state.caption);
-    if (WindowText(child.wnd) != want) ::SetWindowTextW(child.wnd, want.c_str());
+    if (ReadWindowTextW(child.wnd) != want) ::SetWindowTextW(child.wnd, want.c_str());
     if (def.kind == ControlKind::CheckBox)
       ::SendMessageW(child.wnd, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     ::EnableWindow(child.wnd, state.enabled ? TRUE : FALSE);
@@ -263,7 +258,7 @@ std::string ToolBarWindow::SelectedText(int index) const {
   if (!edit || !IsEditBox(index)) return {};
   DWORD start = 0, end = 0;
   ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const std::wstring text = WindowText(edit);
+  const std::wstring text = ReadWindowTextW(edit);
   if (start > end || end > text.size()) return {};
   return Narrow(std::wstring_view(text).substr(start, end - start));
 }
@@ -277,15 +272,7 @@ void ToolBarWindow::ReplaceSelection(int index, std::string_view utf8) {
 
 void ToolBarWindow::EditAction(int index, EditBoxAction action) {
   HWND edit = ControlWindow(index);
-  if (!edit || !IsEditBox(index)) return;
-  switch (action) {
-    case EditBoxAction::Undo: ::SendMessageW(edit, EM_UNDO, 0, 0); break;
-    case EditBoxAction::Cut: ::SendMessageW(edit, WM_CUT, 0, 0); break;
-    case EditBoxAction::Copy: ::SendMessageW(edit, WM_COPY, 0, 0); break;
-    case EditBoxAction::Paste: ::SendMessageW(edit, WM_PASTE, 0, 0); break;
-    case EditBoxAction::SelectAll: ::SendMessageW(edit, EM_SETSEL, 0, -1); break;
-    case EditBoxAction::Clear: ::SendMessageW(edit, WM_CLEAR, 0, 0); break;
-  }
+  if (edit && IsEditBox(index)) SendEditAction(edit, action);
 }
 
 void ToolBarWindow::Focus(int index) {
@@ -329,7 +316,7 @@ void ToolBarWindow::OnCommand(WPARAM wp, LPARAM lp) {
   const WORD code = HIWORD(wp);
   if (IsEditBox(*index)) {
     if (code == EN_CHANGE && callbacks_.textEdited)
-      callbacks_.textEdited(Ref(*index), Narrow(WindowText(reinterpret_cast<HWND>(lp))));
+      callbacks_.textEdited(Ref(*index), ReadWindowText(reinterpret_cast<HWND>(lp)));
     return;
   }
   if (code == BN_CLICKED && DefOf(Ref(*index)).kind == ControlKind::CheckBox && callbacks_.click)
