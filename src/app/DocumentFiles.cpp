@@ -12,6 +12,7 @@
 #include "app/MainForm1.h"
 #include "app/Splash.h"
 #include "platform/Dialogs.h"
+#include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/Timer.h"
 
@@ -22,7 +23,32 @@ constexpr const char* kDiscardQuestion = "現在の内容を廃棄します。�
 constexpr const char* kSaveQuestion = "ファイルが保存されていません。保存しますか。";
 constexpr const char* kConfirm = "確認";
 constexpr const char* kOpenFilter = "Text(*.txt)|*.txt|HTML|*.HTML;*.HTM";
-constexpr const char* kSaveFilter = "Text(*.txt)|*.txt|All(*.*)|*.*";
+// Save As also offers the encodings; "All" keeps the document's own.
+constexpr const char* kSaveAsFilter =
+    "Text(*.txt)|*.txt|All(*.*)|*.*|Text UTF-8(*.txt)|*.txt|Text UTF-8 BOM(*.txt)|*.txt";
+constexpr const char* kLossyOpenQuestion = "\n\n次の文字はシフトJISにないため「〓」に置き換わります。\n\n";
+constexpr const char* kLossySaveQuestion =
+    "\n\nこの文書には開いたときに「〓」に置き換わった文字があります。このまま保存しますか。";
+
+int FilterIndexFor(const DocumentFormat& f) {
+  switch (f.encoding) {
+    case TextEncoding::ShiftJis: return 1;
+    case TextEncoding::Utf8: return f.bom ? 4 : 3;
+    default: return 2;
+  }
+}
+
+DocumentFormat FormatForFilter(int index, const DocumentFormat& current) {
+  DocumentFormat f = current;
+  switch (index) {
+    case 1: return {};
+    case 3: f.encoding = TextEncoding::Utf8, f.bom = false; break;
+    case 4: f.encoding = TextEncoding::Utf8, f.bom = true; break;
+    default: break;
+  }
+  if (f.encoding == TextEncoding::ShiftJis) f.lfOnly = false;
+  return f;
+}
 
 }  // namespace
 
@@ -50,6 +76,16 @@ bool TMainForm1::LoadPane(PaneId which, const std::string& path) {
     if (fs_.FileSize(path) > pane.MaxLength()) return tooLarge();
     bytes = fs_.ReadFile(path);
     if (bytes.size() > static_cast<std::size_t>(pane.MaxLength())) return tooLarge();
+    DecodedDocument doc = DecodeDocument(bytes);
+    if (doc.text.size() > static_cast<std::size_t>(pane.MaxLength())) return tooLarge();
+    if (doc.format.lossy) {
+      if (form3_) form3_->Close();  // the splash would hide the question
+      const std::string text = path + "\n(" + doc.format.Name() + ")" + kLossyOpenQuestion +
+                               enc::NameCharacters(doc.lost, 20) + "\n\nこのまま開きますか。";
+      if (dialogs_.MessageBox(text, kConfirm, MsgButtons::YesNo, MsgIcon::Warning) != MsgResult::Yes) return false;
+    }
+    bytes = std::move(doc.text);
+    Format(which) = doc.format;
   } catch (const FileError& e) {
     ReportFileError(e.what());
     return false;
@@ -61,28 +97,47 @@ bool TMainForm1::LoadPane(PaneId which, const std::string& path) {
     pane.SetText(bytes);
   }
   pane.SetModified(false);
+  if (which == PaneId::Right) GetColRow();
   return true;
 }
 
 bool TMainForm1::SavePane(PaneId which, const std::string& path) {
+  DocumentFormat& format = Format(which);
+  if (format.lossy && dialogs_.MessageBox(path + kLossySaveQuestion, kConfirm, MsgButtons::YesNo,
+                                          MsgIcon::Warning) != MsgResult::Yes)
+    return false;
   try {
-    fs_.WriteFileAtomic(path, Pane(which).Text());
+    fs_.WriteFileAtomic(path, EncodeDocument(Pane(which).Text(), format));
   } catch (const FileError& e) {
     ReportFileError(e.what());
     return false;
   }
+  format.lossy = false;  // the file now holds the "〓" as the pane does
   Pane(which).SetModified(false);
   return true;
 }
 
+bool TMainForm1::SaveAsDialog(PaneId which, DialogState& dialog, std::string& path) {
+  int type = FilterIndexFor(Format(which));
+  const DocumentFormat before = Format(which);
+  if (!RunFileDialog(FileDialogKind::Save, dialog, kSaveAsFilter, "txt", path, &type)) return false;
+  Format(which) = FormatForFilter(type, before);
+  if (which == PaneId::Right) GetColRow();
+  return true;
+}
+
 bool TMainForm1::RunFileDialog(FileDialogKind kind, DialogState& dialog, const char* filter,
-                               const char* defaultExt, std::string& path) {
+                               const char* defaultExt, std::string& path, int* filterIndex) {
   FileDialogSpec request;
   request.filter = filter;
   request.defaultExt = defaultExt;
   request.fileName = dialog.fileName;
   request.initialDir = dialog.initialDir;
   request.preview = kind == FileDialogKind::Open;
+  if (filterIndex) {
+    request.filterIndex = *filterIndex;
+    request.chosenFilterIndex = filterIndex;
+  }
   const bool ok = kind == FileDialogKind::Open ? dialogs_.OpenFile(request, path) : dialogs_.SaveFile(request, path);
   if (ok) dialog.fileName = path;
   return ok;
@@ -118,6 +173,8 @@ void TMainForm1::New1Click() {
   RichEditNx1.ClearAll();
   RichEditNx1.SetModified(false);
   RightFileName.clear();
+  RightFormat = {};
+  GetColRow();
   SetCaptionText("新規");
 }
 
@@ -141,8 +198,13 @@ void TMainForm1::Save1Click() {
 
 void TMainForm1::SaveAs1Click() {
   std::string path;
-  if (!RunFileDialog(FileDialogKind::Save, SaveDialog1, kSaveFilter, "txt", path)) return;
-  if (!SavePane(PaneId::Right, path)) return;
+  const DocumentFormat before = RightFormat;
+  if (!SaveAsDialog(PaneId::Right, SaveDialog1, path)) return;
+  if (!SavePane(PaneId::Right, path)) {
+    RightFormat = before;
+    GetColRow();
+    return;
+  }
   RightFileName = path;
   SetCaptionText(path);
 }
@@ -186,6 +248,7 @@ void TMainForm1::ShineSpeedButton12Click() {
   RichEditNx2.ClearAll();
   RichEditNx2.SetModified(false);
   LeftFileName.clear();
+  LeftFormat = {};
   SetPanel(0, ShortenForPanel("NEW", 0));
 }
 
@@ -210,8 +273,12 @@ void TMainForm1::ShineSpeedButton13Click() {
 
 void TMainForm1::ShineSpeedButton22Click() {
   std::string path;
-  if (!RunFileDialog(FileDialogKind::Save, SaveDialog2, kSaveFilter, "txt", path)) return;
-  if (!SavePane(PaneId::Left, path)) return;
+  const DocumentFormat before = LeftFormat;
+  if (!SaveAsDialog(PaneId::Left, SaveDialog2, path)) return;
+  if (!SavePane(PaneId::Left, path)) {
+    LeftFormat = before;
+    return;
+  }
   LeftFileName = path;
   SetPanel(0, ShortenForPanel(path, 0));
 }

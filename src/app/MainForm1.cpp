@@ -263,7 +263,8 @@ void TMainForm1::GetColRow() {
   const int start = RichEditNx1.SelStart();
   const int line = RichEditNx1.LineFromChar(start);
   const int col = start - std::max(RichEditNx1.LineIndex(line), 0);
-  SetPanel(3, std::to_string(line + 1) + "行" + std::to_string(col) + "列");
+  const std::string encoding = RightFormat.Name();
+  SetPanel(3, std::to_string(line + 1) + "行" + std::to_string(col) + "列" + (encoding.empty() ? "" : " " + encoding));
 }
 
 void TMainForm1::SetIMEcolor() {

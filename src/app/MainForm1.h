@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/DocumentEncoding.h"
 #include "app/RegManager.h"
 #include "app/StoredComponents.h"
 #include "app/ToolBars.h"
@@ -155,6 +156,11 @@ class TMainForm1 {
   std::string SettingsFileName; // ProgramFile with ".ini" (computed in FormCreate)
   std::string RightFileName;
   std::string LeftFileName;
+  // The encoding, byte-order mark and line ends of each pane's document,
+  // written back by its saves.
+  DocumentFormat RightFormat;
+  DocumentFormat LeftFormat;
+  DocumentFormat& Format(PaneId p) noexcept { return p == PaneId::Right ? RightFormat : LeftFormat; }
   std::string PendingOpenName;
   std::string LastFileName;
   std::string ExeDir;           // with its trailing separator
@@ -373,7 +379,10 @@ class TMainForm1 {
   // remembers the chosen path, which is returned in `path`.
   enum class FileDialogKind { Open, Save };
   bool RunFileDialog(FileDialogKind kind, DialogState& dialog, const char* filter, const char* defaultExt,
-                     std::string& path);
+                     std::string& path, int* filterIndex = nullptr);
+  // Save As of a pane: the dialog also offers the encoding; on OK the pane's
+  // document takes the chosen one.
+  bool SaveAsDialog(PaneId pane, DialogState& dialog, std::string& path);
   // Writes the pane; false (and the error reported) on failure.
   bool SavePane(PaneId pane, const std::string& path);
   void CopyWholeText(PaneId to);

@@ -19,6 +19,8 @@ struct FileDialogSpec {
   std::string initialDir;    // UTF-8 directory
   std::string title;
   bool preview = false;      // text open dialog with preview
+  int filterIndex = 1;       // the file type shown first (from 1)
+  int* chosenFilterIndex = nullptr;  // when given: receives the type chosen
 };
 
 struct FontSpec {

@@ -116,7 +116,8 @@ TEST_F(MainForm, NewAlwaysAsksAndSaveOnUntitledIsSaveAs) {
   form.Save1Click();
   EXPECT_TRUE(form.RichEditNx1.Modified());
   ASSERT_FALSE(dialogs.specs.empty());
-  EXPECT_EQ(dialogs.specs.back().filter, "Text(*.txt)|*.txt|All(*.*)|*.*");
+  EXPECT_EQ(dialogs.specs.back().filter,
+            "Text(*.txt)|*.txt|All(*.*)|*.*|Text UTF-8(*.txt)|*.txt|Text UTF-8 BOM(*.txt)|*.txt");
   EXPECT_EQ(dialogs.specs.back().defaultExt, "txt");
   dialogs.savePaths = {"C:\\o\\out.txt"};
   form.Save1Click();

@@ -44,7 +44,15 @@ struct FakeDialogs final : IDialogs {
     return true;
   }
   bool OpenFile(const FileDialogSpec& s, std::string& p) override { return Pick(openPaths, s, p); }
-  bool SaveFile(const FileDialogSpec& s, std::string& p) override { return Pick(savePaths, s, p); }
+  std::deque<int> saveTypes;  // file types chosen in the save dialog; none left: the one shown first
+  bool SaveFile(const FileDialogSpec& s, std::string& p) override {
+    const bool ok = Pick(savePaths, s, p);
+    if (ok && s.chosenFilterIndex) {
+      *s.chosenFilterIndex = saveTypes.empty() ? s.filterIndex : saveTypes.front();
+      if (!saveTypes.empty()) saveTypes.pop_front();
+    }
+    return ok;
+  }
   bool ChooseFont(FontSpec&, bool) override { return false; }
   std::deque<TColor> colors;  // chosen colours; none left: cancel
   bool ChooseColor(TColor& c) override {

@@ -100,7 +100,7 @@ struct FileDialogBuffers {
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-    ofn.nFilterIndex = 1;
+    ofn.nFilterIndex = static_cast<DWORD>(request.filterIndex > 0 ? request.filterIndex : 1);
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
@@ -141,6 +141,7 @@ bool DialogsWin32::SaveFile(const FileDialogSpec& request, std::string& path) {
     return false;
   }
   path = Narrow(b.file.data());
+  if (request.chosenFilterIndex) *request.chosenFilterIndex = static_cast<int>(ofn.nFilterIndex);
   return true;
 }
 
