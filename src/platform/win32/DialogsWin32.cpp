@@ -84,13 +84,15 @@ namespace {
 struct FileDialogBuffers {
   std::wstring filter, defExt, initialDir, title;
   std::vector<wchar_t> file;
+  int filterIndex;
 
   explicit FileDialogBuffers(const FileDialogSpec& request)
       : filter(FilterToWin32(request.filter)),
         defExt(Widen(request.defaultExt)),
         initialDir(Widen(request.initialDir)),
         title(Widen(request.title)),
-        file(32768, L'\0') {
+        file(32768, L'\0'),
+        filterIndex(request.filterIndex > 0 ? request.filterIndex : 1) {
     std::wstring name = Widen(request.fileName);
     if (name.size() < file.size()) name.copy(file.data(), name.size());
   }
@@ -100,7 +102,7 @@ struct FileDialogBuffers {
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(request.filterIndex > 0 ? request.filterIndex : 1);
+    ofn.nFilterIndex = static_cast<DWORD>(filterIndex);
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
