@@ -174,6 +174,7 @@ void ShineButtonWindow::OnMouseMove(LPARAM lp, WPARAM wp) {
     tracking_ = TrackMouseLeave(wnd_);
     shownHint_ = model_.Hint();
     HintMouseEnter(wnd_, shownHint_);
+    if (hover_) hover_(true);
     model_.MouseEnter();
   }
   model_.MouseMove(ShiftFromKeys(wp), ClientPoint(lp));
@@ -182,6 +183,7 @@ void ShineButtonWindow::OnMouseMove(LPARAM lp, WPARAM wp) {
 void ShineButtonWindow::OnMouseLeave() {
   tracking_ = false;
   HintMouseLeave(wnd_);
+  if (hover_) hover_(false);
   model_.MouseLeave();
 }
 

@@ -32,6 +32,9 @@ class ShineButtonWindow final : private IShineButtonHost {
   // The click handler (TShineSpeedButton::OnClick). It may destroy this
   // window and its owner.
   void SetOnClick(std::function<void()> click) { model_.OnClick = std::move(click); }
+  // Told when the mouse comes over the window (true) and leaves it (false),
+  // whether the button is enabled or not: a host that keeps the hints itself.
+  void SetOnHover(std::function<void(bool inside)> hover) { hover_ = std::move(hover); }
   void SetBounds(const RECT& r);
 
   // Hands a dialog character (Alt+key) to the first button below root that
@@ -60,6 +63,7 @@ class ShineButtonWindow final : private IShineButtonHost {
 
   HWND wnd_ = nullptr;
   TShineSpeedButton model_;
+  std::function<void(bool)> hover_;
   BackBuffer buffer_;
   bool tracking_ = false;   // TrackMouseEvent asked for the leave
   bool releasing_ = false;  // our own ReleaseCapture is under way
