@@ -4,6 +4,7 @@
 
 #include "controls/ShineLooks.h"
 #include "platform/win32/Gdi.h"
+#include "platform/win32/HintWindow.h"
 #include "platform/win32/ShineButtonWindow.h"
 #include "TestUtil.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 using test::MouseXy;
 using test::PumpMessages;
+using test::PumpUntil;
 
 LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcW(wnd, msg, wp, lp); }
 
@@ -58,6 +60,14 @@ class ShineButtonWindowTest : public ::testing::Test {
   void TearDown() override {
     button_.reset();
     PumpMessages();
+  }
+  // Puts the real cursor over the button (a leave follows at once where it
+  // is elsewhere) and tells the button.
+  void Hover() {
+    RECT r{};
+    ::GetWindowRect(button_->Handle(), &r);
+    ::SetCursorPos(r.left + 8, r.top + 8);
+    Send(WM_MOUSEMOVE, 0, 8, 8);
   }
   void Send(UINT msg, WPARAM keys, int x, int y) {
     ::PostMessageW(button_->Handle(), msg, keys, MouseXy(x, y));
@@ -120,6 +130,49 @@ TEST_F(ShineButtonWindowTest, DialogCharactersReachTheButtonWithThatAccelerator)
   EXPECT_FALSE(ShineButtonWindow::DispatchDialogChar(host_, L'x'));
   EXPECT_TRUE(ShineButtonWindow::DispatchDialogChar(host_, L'k'));
   EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(ShineButtonWindowTest, TheBalloonHintComesAfterThePauseWithItsRegionAndGoesOnLeaving) {
+  Hover();
+  EXPECT_FALSE(HintWindowShowing());  // not before the pause
+  ASSERT_TRUE(PumpUntil([] { return HintWindowShowing(); }, 3000));
+  HWND hint = HintWindowHandle();
+  wchar_t cls[32] = {};
+  ::GetClassNameW(hint, cls, 32);
+  EXPECT_STREQ(cls, L"THintEx");
+  const LONG style = ::GetWindowLongW(hint, GWL_STYLE);
+  EXPECT_EQ(style & (WS_POPUP | WS_DISABLED), WS_POPUP | WS_DISABLED);
+  // The balloon: a box from row 9 down with a pointer at its top left.
+  RECT wr{};
+  ::GetWindowRect(hint, &wr);
+  EXPECT_GT(wr.bottom - wr.top, 9 + 15);
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(::GetWindowRgn(hint, region), ERROR);
+  EXPECT_FALSE(::PtInRegion(region, 2, 2));   // above the box, left of the pointer
+  EXPECT_FALSE(::PtInRegion(region, 30, 4));  // right of the pointer
+  EXPECT_TRUE(::PtInRegion(region, 13, 3));   // in the pointer
+  EXPECT_TRUE(::PtInRegion(region, 5, 15));   // in the box
+  ::DeleteObject(region);
+  Send(WM_MOUSELEAVE, 0, 0, 0);
+  EXPECT_FALSE(HintWindowShowing());
+}
+
+TEST_F(ShineButtonWindowTest, APressHidesTheHintAndAChangedHintShowsAsItIsNow) {
+  Hover();
+  ASSERT_TRUE(PumpUntil([] { return HintWindowShowing(); }, 3000));
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, 8, 8);
+  EXPECT_FALSE(HintWindowShowing());
+  Send(WM_LBUTTONUP, 0, 8, 8);
+  EXPECT_EQ(clicks_, 1);
+  // Not again over the same button until the mouse has been elsewhere.
+  PumpUntil([] { return HintWindowShowing(); }, 800);
+  EXPECT_FALSE(HintWindowShowing());
+  Send(WM_MOUSELEAVE, 0, 0, 0);
+  button_->Model().SetHint("");
+  Hover();
+  button_->Model().SetHint("走行＆停止");
+  EXPECT_TRUE(PumpUntil([] { return HintWindowShowing(); }, 3000));
+  Send(WM_MOUSELEAVE, 0, 0, 0);
 }
 
 }  // namespace
