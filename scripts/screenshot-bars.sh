@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Wine in Xvfb with a poem, works its tool bars
 # with the mouse (xdotool) and takes a screenshot: all four bars expanded,
-# the left pane shown, the mouse resting on the gradient button "萬" with its
-# hint showing. Checks that the bars stacked, the left pane came and a hint
+# the left pane shown, the mouse resting on the gradient button "萬" (its
+# caption red) with its balloon hint showing. Checks that the bars stacked,
+# the left pane came, the caption under the mouse turned red and a hint
 # window opened by the mouse.
 #   screenshot-bars.sh HANAROKU_EXE POEM_FILE OUT_PNG
 set -euo pipefail
@@ -85,6 +86,12 @@ hint=$(grep -E '^\s+0x[0-9a-f]+ ' "$work/tree.txt" | grep -v -F 'poem.txt"' |
     print; exit }')
 echo "hint window: ${hint:-none}"
 [ -n "$hint" ] || { echo "FAIL: no hint window under the mouse"; exit 1; }
+# Under the mouse the gradient button's caption turns red.
+red=$(convert "$out" -crop "23x23+$((ox + 11 + 8 * 23))+$((oy + 33 + 4))" +repage -depth 8 txt:- | awk '
+  NR > 1 { split($0, a, "[()]"); split(a[2], c, ","); if (c[1] > 190 && c[2] < 70 && c[3] < 70) n++ }
+  END { print n + 0 }')
+echo "red caption pixels under the mouse: $red"
+[ "$red" -ge 4 ] || { echo "FAIL: the caption of the button under the mouse is not red"; exit 1; }
 # The window with the hint below it, for the README.
 convert "$out" -crop "${w}x$((h + 0))+${x}+${y}" +repage "$root/build/screenshot-bars-latest.png" 2>/dev/null || true
 echo "bars screenshot test passed: $out"

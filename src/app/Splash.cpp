@@ -1,5 +1,6 @@
 #include "app/Splash.h"
 
+#include "controls/RotateLabel.h"
 #include "platform/Timer.h"
 
 namespace hanaroku {
@@ -50,6 +51,19 @@ void TForm3::Close() {
   if (!visible_) return;
   visible_ = false;
   host_.CloseSplash();
+}
+
+void PaintSplash(IPaintCanvas& canvas, const SplashView& view, Size client) {
+  canvas.FillRect(Rect::FromSize(0, 0, client.width, client.height), view.color);
+  PaintFont face;
+  face.name = view.labelFont;
+  face.height = view.labelHeight;
+  TRotateLabel label;
+  label.SetCaption(view.labelText);
+  label.SetFont(ControlFont{face, view.labelColor});
+  label.SetTransparent(true);
+  label.SetExtent(Size{TForm3::LabelWidth, TForm3::LabelHeight});
+  label.Paint(canvas, Point{view.labelLeft, view.labelTop});
 }
 
 }  // namespace hanaroku

@@ -10,10 +10,13 @@
 namespace hanaroku {
 
 class ITimer;
+class IPaintCanvas;
 
 class TForm3 {
  public:
   static constexpr unsigned TimerInterval = 300;
+  // Design size of RotateLabel1; the splash centres it by its placement.
+  static constexpr int LabelWidth = 232, LabelHeight = 82;
 
   TForm3(IMainWindowHost& host, std::unique_ptr<ITimer> timer);
   ~TForm3();
@@ -39,5 +42,9 @@ class TForm3 {
   SplashView view_;
   bool visible_ = false;
 };
+
+// The splash's client area of `client` pixels: its background and
+// RotateLabel1 (a TRotateLabel) at its place.
+void PaintSplash(IPaintCanvas& canvas, const SplashView& view, Size client);
 
 }  // namespace hanaroku

@@ -43,6 +43,7 @@ enum class SysColor : std::uint8_t {
   InfoText,
   Menu,
   MenuText,
+  WindowFrame,
 };
 
 // The platform's value of a system colour, as a TColor with the high byte set

@@ -16,6 +16,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Timer.h"
 #include "controls/RichEditTestSupport.h"
+#include "platform/FakeTimer.h"
 
 namespace hanaroku::testing {
 
@@ -103,13 +104,7 @@ struct MemoryFs final : IFileSystem {
   }
 };
 
-struct FakeTimer final : ITimer {
-  unsigned interval = 0;
-  std::function<void()> tick;
-  void SetInterval(unsigned ms) override { interval = ms; }
-  unsigned Interval() const override { return interval; }
-  void SetCallback(std::function<void()> t) override { tick = std::move(t); }
-};
+using FakeTimer = test::FakeTimer;
 
 struct FakeClock final : IClock {
   TimeOfDay UtcNow() const override { return {}; }

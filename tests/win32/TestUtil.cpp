@@ -187,4 +187,12 @@ int CountFiles(const std::string& dir) {
   return n;
 }
 
+void PumpMessages() {
+  MSG msg;
+  for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
 }  // namespace hanaroku::win32::test

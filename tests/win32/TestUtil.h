@@ -57,4 +57,9 @@ bool PumpUntil(Done done, DWORD limitMs = 2000) {
   return done();
 }
 
+// Dispatches the messages waiting in the thread's queue (a bounded number).
+void PumpMessages();
+// A mouse position as a mouse message carries it.
+inline LPARAM MouseXy(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+
 }  // namespace hanaroku::win32::test

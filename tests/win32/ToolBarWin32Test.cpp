@@ -59,6 +59,7 @@ TEST_F(ToolBars, EveryControlHasAWindowOfItsKindInItsPlace) {
       case ControlKind::Label: EXPECT_EQ(cls, L"Static") << def.name; break;
       case ControlKind::ClockCell: EXPECT_EQ(cls, ClockWindow::kClassName) << def.name; break;
       case ControlKind::BannerCell: break;  // the banner's own window, or a placeholder
+      case ControlKind::ShineButton: EXPECT_EQ(cls, L"HanarokuShineButton") << def.name; break;
       default: EXPECT_EQ(cls, L"HanarokuDrawnControl") << def.name; break;
     }
   }

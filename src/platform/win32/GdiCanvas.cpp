@@ -47,6 +47,7 @@ int SysIndex(SysColor c) noexcept {
     case SysColor::InfoText: return COLOR_INFOTEXT;
     case SysColor::Menu: return COLOR_MENU;
     case SysColor::MenuText: return COLOR_MENUTEXT;
+    case SysColor::WindowFrame: return COLOR_WINDOWFRAME;
   }
   return COLOR_BTNFACE;
 }

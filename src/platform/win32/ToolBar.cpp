@@ -9,8 +9,11 @@
 #include "controls/ActiveImage.h"
 #include "controls/BarPictures.h"
 #include "controls/HWaSpeedButton.h"
+#include "controls/ShineLooks.h"
 #include "platform/win32/EditBoxes.h"
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/HintWindow.h"
+#include "platform/win32/ShineButtonWindow.h"
 #include "platform/win32/WindowProc.h"
 
 namespace hanaroku::win32 {
@@ -19,11 +22,6 @@ namespace {
 constexpr wchar_t kBarClass[] = L"HanarokuToolBar";
 constexpr int kFirstChildId = 100;
 constexpr UINT_PTR kSubclassId = 0x4842;  // "HB"
-
-// The application's hint window: AppHintN1's colours and font.
-constexpr COLORREF kHintBack = 0xE9F5F4;
-constexpr COLORREF kHintText = 0xB3734D;
-constexpr int kHintPause = 500, kHintHidePause = 2500;
 
 HFONT ControlFont() {
   static FontPtr font = MakeFont(L"ＭＳ Ｐゴシック", -12);
@@ -42,6 +40,18 @@ class CellPlaceholder final : public IDrawnControl {
   void SetEnabled(bool) override {}
   TColor background = 0xE9F5F4;
 };
+
+// Each bar's gradient buttons in the bar's own hue of the family.
+ShineLookId BarLook(ToolBarId bar) noexcept {
+  switch (bar) {
+    case ToolBarId::NNBar1: return ShineLookId::RightBar;
+    case ToolBarId::NNBar3: return ShineLookId::LeftBar;
+    case ToolBarId::NNBar4: return ShineLookId::ColourBar;
+    case ToolBarId::NNBer5: return ShineLookId::HtmlBar;
+    case ToolBarId::NNBar2: break;
+  }
+  return ShineLookId::Window;
+}
 
 void SetHiraganaMode(HWND wnd) {
   HIMC imc = ::ImmGetContext(wnd);
@@ -73,18 +83,6 @@ void ToolBarWindow::Create(HWND parent, int id, ToolBarId bar, const TToolBarCon
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 100, Height(), parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), this);
   if (!wnd_) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
-  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, wnd_, nullptr,
-                               ::GetModuleHandleW(nullptr), nullptr);
-  if (tooltip_) {
-    static FontPtr hintFont = MakeFont(L"ＭＳ Ｐゴシック", -15);
-    ::SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(hintFont.get()), FALSE);
-    ::SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, kHintBack, 0);
-    ::SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, kHintText, 0);
-    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
-    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
-    ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
-  }
   const int count = static_cast<int>(BarDef(bar).controls.size());
   children_.resize(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) CreateChild(i);
@@ -105,6 +103,8 @@ void ToolBarWindow::CreateChild(int index) {
       return;
     }
     case ControlKind::ShineButton:
+      CreateShine(index);
+      return;
     case ControlKind::PictureButton: {
       auto button = std::make_unique<THWaSpeedButton>();
       button->Glyph = std::string(def.picture);
@@ -134,12 +134,32 @@ void ToolBarWindow::CreateDrawn(int index, std::unique_ptr<IDrawnControl> model)
   child.drawn = std::make_unique<DrawnControlWindow>();
   DrawnControlWindow::Callbacks cb;
   cb.click = [this, index] {
+    HintCancel();
     if (callbacks_.click) callbacks_.click(Ref(index));
   };
   cb.hover = [this, index](bool inside) { Hover(index, inside); };
   child.drawn->Create(wnd_, RECT{0, 0, 1, 1}, *child.model, std::move(cb));
   child.wnd = child.drawn->Handle();
-  AddTool(child.wnd);
+}
+
+void ToolBarWindow::CreateShine(int index) {
+  Child& child = children_[static_cast<std::size_t>(index)];
+  const BarControlDef& def = DefOf(Ref(index));
+  child.shine = std::make_unique<ShineButtonWindow>();
+  TShineSpeedButton& button = child.shine->Model();
+  ApplyShineLook(button, BarLook(bar_));
+  if (def.face != kNoFaceColor) {
+    // A colour button shows the colour it gives, plain.
+    button.Colors.SetGradation(false);
+    button.Colors.SetColor(def.face);
+  }
+  button.SetCaption(std::string(def.caption));
+  child.shine->SetOnClick([this, index] {
+    if (callbacks_.click) callbacks_.click(Ref(index));
+  });
+  child.shine->SetOnHover([this, index](bool inside) { Hover(index, inside); });
+  child.shine->Create(wnd_, kFirstChildId + index, RECT{0, 0, 1, 1});
+  child.wnd = child.shine->Handle();
 }
 
 void ToolBarWindow::CreateNative(int index, const wchar_t* cls, DWORD style, DWORD exStyle) {
@@ -152,18 +172,6 @@ void ToolBarWindow::CreateNative(int index, const wchar_t* cls, DWORD style, DWO
   if (!child.wnd) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
   ::SendMessageW(child.wnd, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
   ::SetWindowSubclass(child.wnd, &ToolBarWindow::NativeChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  AddTool(child.wnd);
-}
-
-void ToolBarWindow::AddTool(HWND child) {
-  if (!tooltip_ || !child) return;
-  TTTOOLINFOW ti{};
-  ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  ti.hwnd = wnd_;
-  ti.uId = reinterpret_cast<UINT_PTR>(child);
-  ti.lpszText = LPSTR_TEXTCALLBACKW;
-  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 HWND ToolBarWindow::ControlWindow(int index) const noexcept {
@@ -185,7 +193,12 @@ void ToolBarWindow::ControlChanged(int index) {
   const ControlRef ref = Ref(index);
   const BarControlDef& def = DefOf(ref);
   const BarControlState& state = controls_->State(ref);
-  if (child.model) {
+  if (child.shine) {
+    TShineSpeedButton& button = child.shine->Model();
+    button.SetCaption(state.caption);
+    button.SetHint(state.hint);
+    button.SetEnabled(controls_->Usable(ref));
+  } else if (child.model) {
     if (auto* button = dynamic_cast<THWaSpeedButton*>(child.model.get())) button->Caption = state.caption;
     child.model->SetEnabled(controls_->Usable(ref));
     if (child.wnd) ::InvalidateRect(child.wnd, nullptr, FALSE);
@@ -196,14 +209,8 @@ void ToolBarWindow::ControlChanged(int index) {
       ::SendMessageW(child.wnd, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     ::EnableWindow(child.wnd, state.enabled ? TRUE : FALSE);
   }
-  if (tooltip_ && child.wnd) {
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = wnd_;
-    ti.uId = reinterpret_cast<UINT_PTR>(child.wnd);
-    ti.lpszText = LPSTR_TEXTCALLBACKW;
-    ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
-  }
+  // A gradient button tells the hint window itself.
+  if (!child.shine && child.wnd) HintTextChanged(child.wnd, state.hint);
   if (child.visible != state.visible) Relayout();
 }
 
@@ -236,7 +243,6 @@ void ToolBarWindow::SetCellWindow(int index, HWND cell) {
   child.wnd = cell;
   if (cell) {
     ::SetWindowSubclass(cell, &ToolBarWindow::NativeChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    AddTool(cell);
   }
   Relayout();
 }
@@ -286,8 +292,6 @@ LRESULT ToolBarWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       OnCommand(wp, lp);
       return 0;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<NMHDR*>(lp));
     case WM_ERASEBKGND: {
       const RECT client = ClientRect(wnd_);
       ::FillRect(reinterpret_cast<HDC>(wp), &client, ::GetSysColorBrush(COLOR_BTNFACE));
@@ -302,7 +306,6 @@ LRESULT ToolBarWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_NCDESTROY:
       wnd_ = nullptr;
-      tooltip_ = nullptr;
       break;
     default:
       break;
@@ -323,17 +326,14 @@ void ToolBarWindow::OnCommand(WPARAM wp, LPARAM lp) {
     callbacks_.click(Ref(*index));
 }
 
-LRESULT ToolBarWindow::OnNotify(NMHDR& hdr) {
-  if (hdr.hwndFrom != tooltip_ || hdr.code != TTN_GETDISPINFOW) return 0;
-  auto& info = reinterpret_cast<NMTTDISPINFOW&>(hdr);
-  const std::optional<int> index = IndexOf(reinterpret_cast<HWND>(hdr.idFrom));
-  tipText_ = index ? Widen(controls_->State(Ref(*index)).hint) : std::wstring();
-  info.lpszText = tipText_.data();
-  info.hinst = nullptr;
-  return 0;
-}
-
 void ToolBarWindow::Hover(int index, bool inside) {
+  const Child& child = children_.at(static_cast<std::size_t>(index));
+  if (!child.shine && child.wnd) {
+    if (inside)
+      HintMouseEnter(child.wnd, controls_->State(Ref(index)).hint);
+    else
+      HintMouseLeave(child.wnd);
+  }
   if (inside) {
     if (index == hovered_) return;
     hovered_ = index;
@@ -355,6 +355,11 @@ LRESULT CALLBACK ToolBarWindow::NativeChildProc(HWND wnd, UINT msg, WPARAM wp, L
       break;
     case WM_MOUSELEAVE:
       if (std::optional<int> index = self->IndexOf(wnd)) self->Hover(*index, false);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_KEYDOWN:
+      HintCancel();
       break;
     case WM_SETFOCUS: {
       const LRESULT r = ::DefSubclassProc(wnd, msg, wp, lp);

@@ -5,7 +5,7 @@
 //
 // - grips and tabs: TActiveImage in a drawn-control window, lit under the mouse;
 // - picture buttons: THWaSpeedButton with its picture;
-// - gradient buttons: a drawn button with the caption;
+// - gradient buttons: TShineSpeedButton in its own window, in the bar's look;
 // - Edit2..Edit5: the platform's EDIT (input method, clipboard, focus; Edit2
 //   turns the input method to hiragana when it takes the focus);
 // - CheckBox1..14: the platform's BUTTON check box, whose state the window
@@ -15,9 +15,10 @@
 //   its own child window there (SetCellWindow), which the bar then places,
 //   shows and hides like the others.
 //
-// Every control's hint is shown in a tool tip, read from the controls' state
-// at that moment so that hints changed at run time show; the bar says when
-// the mouse comes over a control and leaves it (for status panel 4).
+// Every control's hint goes to the application's hint window (HintWindow.h)
+// as the controls' state holds it, so that hints changed at run time show;
+// the bar says when the mouse comes over a control and leaves it (for status
+// panel 4).
 #include "platform/win32/Win32Util.h"
 
 #include <functional>
@@ -30,6 +31,7 @@
 #include "app/ToolBars.h"
 #include "controls/DrawnControl.h"
 #include "platform/win32/DrawnControlWindow.h"
+#include "platform/win32/ShineButtonWindow.h"
 
 namespace hanaroku::win32 {
 
@@ -80,6 +82,7 @@ class ToolBarWindow {
   struct Child {
     std::unique_ptr<IDrawnControl> model;
     std::unique_ptr<DrawnControlWindow> drawn;
+    std::unique_ptr<ShineButtonWindow> shine;
     HWND wnd = nullptr;  // the drawn, native or adopted window
     bool visible = true;
   };
@@ -87,23 +90,20 @@ class ToolBarWindow {
   static LRESULT CALLBACK NativeChildProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
   void CreateChild(int index);
   void CreateDrawn(int index, std::unique_ptr<IDrawnControl> model);
+  void CreateShine(int index);
   void CreateNative(int index, const wchar_t* cls, DWORD style, DWORD exStyle);
-  void AddTool(HWND child);
   void Relayout();
   void Hover(int index, bool inside);
   void OnCommand(WPARAM wp, LPARAM lp);
-  LRESULT OnNotify(NMHDR& hdr);
   ControlRef Ref(int index) const noexcept { return ControlRef{bar_, index}; }
   bool IsEditBox(int index) const;
 
   HWND wnd_ = nullptr;
-  HWND tooltip_ = nullptr;
   ToolBarId bar_ = ToolBarId::NNBar1;
   const TToolBarControls* controls_ = nullptr;
   Callbacks callbacks_;
   std::vector<Child> children_;
   int hovered_ = -1;
-  std::wstring tipText_;
 };
 
 }  // namespace hanaroku::win32
