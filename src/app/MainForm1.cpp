@@ -120,7 +120,7 @@ void TMainForm1::FormCreate() {
   FLink = false;
   TableWidth = "700";
   RuleWidth = "800";
-  HitCount = 0;
+  coloring_.HitCount = 0;
   RichEditNx1.SetVertical(true);
   RichEditNx2.SetVertical(true);
   LeftPaneVisible = false;
@@ -487,6 +487,32 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::Copy1Click, &TMainForm1::Copy1Click},
     {Command::Paste1Click, &TMainForm1::Paste1Click},
     {Command::SelectAllClick, &TMainForm1::SelectAllClick},
+    {Command::Find1Click, &TMainForm1::Find1Click},
+    {Command::FindNextButtonClick, &TMainForm1::FindNextButtonClick},
+    {Command::FindBack1Click, &TMainForm1::FindBack1Click},
+    {Command::Replace1Click, &TMainForm1::Replace1Click},
+    {Command::FindLeftButtonClick, &TMainForm1::FindLeftButtonClick},
+    {Command::FindNextLButtonClick, &TMainForm1::FindNextLButtonClick},
+    {Command::FindBackLButtonClick, &TMainForm1::FindBackLButtonClick},
+    {Command::ShineSpeedButton7Click, &TMainForm1::ShineSpeedButton7Click},
+    {Command::HidukeClick, &TMainForm1::HidukeClick},
+    {Command::diaryClick, &TMainForm1::diaryClick},
+    {Command::kuhaku1Click, &TMainForm1::kuhaku1Click},
+    {Command::ShineSpeedButton33Click, &TMainForm1::ShineSpeedButton33Click},
+    {Command::ShineSpeedButton34Click, &TMainForm1::ShineSpeedButton34Click},
+    {Command::NNButton8Click, &TMainForm1::NNButton8Click},
+    {Command::N24Click, &TMainForm1::N24Click},
+    {Command::N25Click, &TMainForm1::N25Click},
+    {Command::N26Click, &TMainForm1::N26Click},
+    {Command::N27Click, &TMainForm1::N27Click},
+    {Command::N28Click, &TMainForm1::N28Click},
+    {Command::N29Click, &TMainForm1::N29Click},
+    {Command::N30Click, &TMainForm1::N30Click},
+    {Command::N31Click, &TMainForm1::N31Click},
+    {Command::N32Click, &TMainForm1::N32Click},
+    {Command::N33Click, &TMainForm1::N33Click},
+    {Command::N34Click, &TMainForm1::N34Click},
+    {Command::N35Click, &TMainForm1::N35Click},
     {Command::ShineSpeedButton12Click, &TMainForm1::ShineSpeedButton12Click},
     {Command::ShineSpeedButton5Click, &TMainForm1::ShineSpeedButton5Click},
     {Command::ShineSpeedButton13Click, &TMainForm1::ShineSpeedButton13Click},
