@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "editing/ColorPopup.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Win32Ports.h"
 
@@ -15,7 +16,7 @@ void AppendItem(HMENU menu, const MenuItemDef& def, HMENU subMenu) {
   mii.fMask = MIIM_DATA | MIIM_FTYPE | MIIM_ID;
   mii.dwItemData = reinterpret_cast<ULONG_PTR>(&def);
   if (def.kind == MenuKind::Separator) {
-    mii.fType = MFT_SEPARATOR;
+    mii.fType = MFT_SEPARATOR | (def.ownerDraw ? MFT_OWNERDRAW : 0);
   } else {
     mii.fMask |= MIIM_STRING;
     mii.fType = def.ownerDraw ? MFT_OWNERDRAW : MFT_STRING;
@@ -59,9 +60,11 @@ std::size_t FillMenu(HMENU menu, std::span<const MenuItemDef> items, std::size_t
   return pos;
 }
 
-int ColorIndex(Command c) noexcept {
-  int i = static_cast<int>(c) - static_cast<int>(Command::N24Click);
-  return (i >= 0 && i < 12) ? i : -1;
+FontPtr MenuFont() {
+  NONCLIENTMETRICSW ncm{};
+  ncm.cbSize = sizeof ncm;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+  return FontPtr(::CreateFontIndirectW(&ncm.lfMenuFont));
 }
 
 }  // namespace
@@ -129,53 +132,60 @@ void UpdateMenuItems(HMENU menu, const MenuState& state) {
   }
 }
 
-void MeasureColorItem(HWND wnd, MEASUREITEMSTRUCT& mis) {
+void MeasureColorItem(HWND, MEASUREITEMSTRUCT& mis) {
   const auto* def = reinterpret_cast<const MenuItemDef*>(mis.itemData);
-  int textWidth = 0;
-  if (def && !def->caption.empty()) {
-    WindowDc dc(wnd);
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    FontPtr font(::CreateFontIndirectW(&ncm.lfMenuFont));
-    SelectGuard use(dc.Get(), font.get());
-    std::wstring text = Widen(def->caption);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    textWidth = size.cx + 8;
-  }
-  mis.itemWidth = 60 + textWidth;
-  mis.itemHeight = 18;
+  if (!def) return;
+  const PopupItemSize size = MeasurePopupItem(def->name, def->kind == MenuKind::Separator);
+  mis.itemWidth = static_cast<UINT>(size.width);
+  mis.itemHeight = static_cast<UINT>(size.height);
 }
 
-void DrawColorItem(DRAWITEMSTRUCT& dis) {
+void DrawColorItem(DRAWITEMSTRUCT& dis, bool wordWrapChecked) {
   const auto* def = reinterpret_cast<const MenuItemDef*>(dis.itemData);
-  HDC dc = dis.hDC;
-  RECT r = dis.rcItem;
-  bool selected = (dis.itemState & ODS_SELECTED) != 0;
-  bool grayed = (dis.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-  ::FillRect(dc, &r, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
   if (!def) return;
-  int index = ColorIndex(def->command);
-  RECT swatch{r.left + 18, r.top + 3, r.left + 58, r.bottom - 3};
-  if (index >= 0) {
-    BrushPtr brush = MakeSolidBrush(PopupColor(index));
-    ::FillRect(dc, &swatch, brush.get());
-    ::FrameRect(dc, &swatch, ::GetSysColorBrush(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
-  }
-  if (!def->caption.empty()) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    FontPtr font(::CreateFontIndirectW(&ncm.lfMenuFont));
-    DcStateGuard state(dc);  // restores the old font before ours is deleted
-    ::SelectObject(dc, font.get());
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-    RECT text{swatch.right + 6, r.top, r.right, r.bottom};
-    std::wstring caption = Widen(def->caption);
-    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  HDC dc = dis.hDC;
+  const RECT& r = dis.rcItem;
+  FontPtr font = MenuFont();
+  DcStateGuard state(dc);  // restores the old font, pen and brush before ours are deleted
+  ::SelectObject(dc, font.get());
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_MENUTEXT));
+  using K = PopupDrawOp::Kind;
+  for (const PopupDrawOp& op :
+       DrawPopupItem(def->name, def->caption, def->kind == MenuKind::Separator, {r.left, r.top, r.right, r.bottom},
+                     wordWrapChecked)) {
+    RECT box{op.rect.left, op.rect.top, op.rect.right, op.rect.bottom};
+    switch (op.kind) {
+      case K::Fill: {
+        BrushPtr brush = MakeSolidBrush(op.color);
+        ::FillRect(dc, &box, brush.get());
+        break;
+      }
+      case K::Rectangle: {
+        PenPtr pen(::CreatePen(PS_SOLID, 1, op.color));
+        BrushPtr brush = MakeSolidBrush(op.fill);
+        ::SelectObject(dc, pen.get());
+        ::SelectObject(dc, brush.get());
+        ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
+        ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
+        ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
+        break;
+      }
+      case K::Line: {
+        PenPtr pen(::CreatePen(PS_SOLID, 1, op.color));
+        ::SelectObject(dc, pen.get());
+        ::MoveToEx(dc, box.left, box.top, nullptr);
+        ::LineTo(dc, box.right, box.top);
+        ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
+        break;
+      }
+      case K::Text: {
+        std::wstring text = Widen(op.text);
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        break;
+      }
+    }
   }
 }
 
