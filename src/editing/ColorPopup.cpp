@@ -19,32 +19,29 @@ int ColorRow(std::string_view name) noexcept {
   return n >= 24 && n <= 35 ? n - 24 : -1;
 }
 
-PopupDrawOp Op(PopupDrawOp::Kind kind, ItemRect r, TColor color = 0, TColor fill = 0, std::string text = {}) {
-  return PopupDrawOp{kind, r, color, fill, std::move(text)};
-}
-
 }  // namespace
 
-PopupItemSize MeasurePopupItem(std::string_view, bool separator) noexcept { return {80, separator ? 10 : 20}; }
+Size MeasurePopupItem(std::string_view, bool separator) noexcept { return {80, separator ? 10 : 20}; }
 
-std::vector<PopupDrawOp> DrawPopupItem(std::string_view name, std::string_view caption, bool separator,
-                                       const ItemRect& r, bool wordWrapChecked) {
-  using K = PopupDrawOp::Kind;
-  std::vector<PopupDrawOp> ops;
+void PaintPopupItem(IPaintCanvas& canvas, std::string_view name, std::string_view caption, bool separator,
+                    const Rect& r, bool wordWrapChecked, const PaintFont& font) {
   const int row = ColorRow(name);
-  ops.push_back(Op(K::Fill, r, row >= 0 ? StringColor(row) : kPopupFill));
+  canvas.FillRect(r, row >= 0 ? StringColor(row) : kPopupFill);
   if (separator) {
-    const int y = r.top + (r.bottom - r.top) / 2;
-    ops.push_back(Op(K::Line, {r.left + 1, y, r.right - 1, y}, kRuleDark));
-    ops.push_back(Op(K::Line, {r.left + 1, y + 1, r.right - 1, y + 1}, kRuleLight));
-    return ops;
+    const int y = r.top + r.Height() / 2;
+    canvas.Line({r.left + 1, y}, {r.right - 1, y}, kRuleDark);
+    canvas.Line({r.left + 1, y + 1}, {r.right - 1, y + 1}, kRuleLight);
+    return;
   }
-  const bool wrapItem = name == "N14";
-  if (wrapItem && wordWrapChecked)
-    ops.push_back(Op(K::Rectangle, {r.left + 2, r.top + 8, r.right - 87, r.bottom - 8}, kBlack, kPopupFill));
-  const int x = name == "N13" ? 2 : 15;
-  ops.push_back(Op(K::Text, {r.left + x, r.top, r.right, r.bottom}, 0, 0, std::string(caption)));
-  return ops;
+  if (name == "N14" && wordWrapChecked) {
+    const Rect box{r.left + 2, r.top + 8, r.right - 87, r.bottom - 8};
+    canvas.FillRect(box, kPopupFill);
+    canvas.FrameRect(box, kBlack);
+  }
+  // One line, centred between the item's top and bottom.
+  const int x = r.left + (name == "N13" ? 2 : 15);
+  const int y = r.top + (r.Height() - canvas.TextExtent(caption, font).height) / 2;
+  canvas.DrawText({x, y}, caption, font, kSysColorFlag | static_cast<TColor>(SysColor::MenuText));
 }
 
 }  // namespace hanaroku

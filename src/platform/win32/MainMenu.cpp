@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "editing/ColorPopup.h"
-#include "platform/win32/Gdi.h"
+#include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Win32Ports.h"
 
 namespace hanaroku::win32 {
@@ -60,11 +60,19 @@ std::size_t FillMenu(HMENU menu, std::span<const MenuItemDef> items, std::size_t
   return pos;
 }
 
-FontPtr MenuFont() {
+// The system's menu font as the painting port describes fonts.
+PaintFont MenuFont() {
   NONCLIENTMETRICSW ncm{};
   ncm.cbSize = sizeof ncm;
   ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-  return FontPtr(::CreateFontIndirectW(&ncm.lfMenuFont));
+  const LOGFONTW& lf = ncm.lfMenuFont;
+  PaintFont f;
+  f.name = Narrow(lf.lfFaceName);
+  f.height = lf.lfHeight < 0 ? -lf.lfHeight : (lf.lfHeight > 0 ? lf.lfHeight : 12);
+  f.bold = lf.lfWeight >= FW_BOLD;
+  f.italic = lf.lfItalic != 0;
+  f.charset = lf.lfCharSet;
+  return f;
 }
 
 }  // namespace
@@ -135,7 +143,7 @@ void UpdateMenuItems(HMENU menu, const MenuState& state) {
 void MeasureColorItem(HWND, MEASUREITEMSTRUCT& mis) {
   const auto* def = reinterpret_cast<const MenuItemDef*>(mis.itemData);
   if (!def) return;
-  const PopupItemSize size = MeasurePopupItem(def->name, def->kind == MenuKind::Separator);
+  const Size size = MeasurePopupItem(def->name, def->kind == MenuKind::Separator);
   mis.itemWidth = static_cast<UINT>(size.width);
   mis.itemHeight = static_cast<UINT>(size.height);
 }
@@ -143,50 +151,9 @@ void MeasureColorItem(HWND, MEASUREITEMSTRUCT& mis) {
 void DrawColorItem(DRAWITEMSTRUCT& dis, bool wordWrapChecked) {
   const auto* def = reinterpret_cast<const MenuItemDef*>(dis.itemData);
   if (!def) return;
-  HDC dc = dis.hDC;
-  const RECT& r = dis.rcItem;
-  FontPtr font = MenuFont();
-  DcStateGuard state(dc);  // restores the old font, pen and brush before ours are deleted
-  ::SelectObject(dc, font.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ::GetSysColor(COLOR_MENUTEXT));
-  using K = PopupDrawOp::Kind;
-  for (const PopupDrawOp& op :
-       DrawPopupItem(def->name, def->caption, def->kind == MenuKind::Separator, {r.left, r.top, r.right, r.bottom},
-                     wordWrapChecked)) {
-    RECT box{op.rect.left, op.rect.top, op.rect.right, op.rect.bottom};
-    switch (op.kind) {
-      case K::Fill: {
-        BrushPtr brush = MakeSolidBrush(op.color);
-        ::FillRect(dc, &box, brush.get());
-        break;
-      }
-      case K::Rectangle: {
-        PenPtr pen(::CreatePen(PS_SOLID, 1, op.color));
-        BrushPtr brush = MakeSolidBrush(op.fill);
-        ::SelectObject(dc, pen.get());
-        ::SelectObject(dc, brush.get());
-        ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
-        ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-        ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
-        break;
-      }
-      case K::Line: {
-        PenPtr pen(::CreatePen(PS_SOLID, 1, op.color));
-        ::SelectObject(dc, pen.get());
-        ::MoveToEx(dc, box.left, box.top, nullptr);
-        ::LineTo(dc, box.right, box.top);
-        ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-        break;
-      }
-      case K::Text: {
-        std::wstring text = Widen(op.text);
-        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        break;
-      }
-    }
-  }
+  GdiCanvas canvas(dis.hDC);
+  PaintPopupItem(canvas, def->name, def->caption, def->kind == MenuKind::Separator, FromRECT(dis.rcItem),
+                 wordWrapChecked, MenuFont());
 }
 
 }  // namespace hanaroku::win32
