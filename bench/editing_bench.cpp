@@ -105,8 +105,9 @@ void RunAt(int mib) {
   const double colorRun = Best([&] {
     Pane p;
     p.pane.SetText(text);
-    TStringColoring coloring(p.pane, p.pane, stopWatch, nullptr, nullptr, nullptr);
-    coloring.Edit2 = "花";
+    TToolBarControls bars;
+    bars.SetText("Edit2", "花");
+    TStringColoring coloring(p.pane, p.pane, bars, stopWatch, nullptr, nullptr, nullptr);
     const auto t = Clock::now();
     coloring.RightColorRun(0);
     const double ms = MsSince(t);

@@ -294,13 +294,23 @@ class TMainForm1 {
   void HtmButton11Click();
   void idou2Click();
 
-  // Clipboard, undo and redo on the focused pane.
+  // Clipboard, undo and redo on the focused text field: a pane, an edit box
+  // of the bars, or an edit box of a secondary window (redo and select all:
+  // the panes only).
   void Undo1Click();
   void Redo1Click();
   void Cut1Click();
   void Copy1Click();
   void Paste1Click();
   void SelectAllClick();
+  // The places of the secondary windows' edit boxes, set while the windows
+  // exist: the settings window's colour boxes (true when one of them has the
+  // focus and took the command), then the count-grid window, which hands
+  // undo, cut, copy and paste to its cell editor while a cell is edited.
+  // Only what no pane or bar edit box took reaches them, so that a cut in a
+  // pane never also cuts a cell and takes the clipboard from the pane.
+  std::function<bool(EditBoxAction)> SettingsEditAction;
+  std::function<void(EditBoxAction)> CountGridEditAction;
 
   // Find and replace in both panes.
   void Find1Click() { findReplace_.Find1Click(); }
@@ -436,6 +446,8 @@ class TMainForm1 {
   bool SavePane(PaneId pane, const std::string& path);
   void CopyWholeText(PaneId to);
   TRichEditSx* FocusedPane() noexcept;
+  void SecondaryEditAction(EditBoxAction action);
+  void ClipboardCommand(EditBoxAction action, const std::function<void(TRichEditSx&, IClipboard&)>& paneOp);
   bool ConfirmCharacterLoss(const std::u16string& lost);
   void ReportFileError(const std::string& text);
   bool AskDiscard();
@@ -502,6 +514,7 @@ class TMainForm1 {
                             [this](TRichEditSx& pane) { FocusPaneOf(pane); }};
   TStringColoring coloring_{RichEditNx1,
                             RichEditNx2,
+                            BarControls,
                             StopWatch1,
                             [this](int panel, const std::string& text) { SetPanel(panel, text); },
                             [this](TRichEditSx& pane) { FocusPaneOf(pane); },

@@ -1,6 +1,5 @@
 #include "editing/StringColoring.h"
 
-#include <array>
 #include <cstdio>
 
 #include "controls/RichEditSx.h"
@@ -12,10 +11,6 @@
 namespace hanaroku {
 namespace {
 
-constexpr std::array<TColor, kStringColorCount> kStringColors = {0x2548C2, 0xFFA2A2, 0x1BC8D6, 0x376F3F,
-                                                                 0x7272B8, 0x84DC23, 0xB59159, 0x6C5F55,
-                                                                 0x5094EF, 0x9E2392, 0xF4E90F, 0xB7ABA8};
-constexpr TColor kSCButton3Face = 0x43DAE7;
 // By the step counter modulo 10.
 constexpr std::array<TColor, 10> kStepColors = {0x800000, 0x0000FF, 0xFF8080, 0x00FF00, 0x00FFFF,
                                                 0xFFFF00, 0x008000, 0xFF00FF, 0x008080, 0x000080};
@@ -28,21 +23,18 @@ std::u16string FirstLine(const std::u16string& text) {
 
 }  // namespace
 
-TColor StringColor(int row) noexcept {
-  return row >= 0 && row < kStringColorCount ? kStringColors[static_cast<std::size_t>(row)] : 0;
-}
-
-TColor SCButtonFaceColor(int row) noexcept { return row == 2 ? kSCButton3Face : StringColor(row); }
-
 TColor StepColor(int counter) noexcept {
   const int i = counter % 10;
   return kStepColors[static_cast<std::size_t>(i < 0 ? i + 10 : i)];
 }
 
-TStringColoring::TStringColoring(TRichEditSx& right, TRichEditSx& left, TStopWatch& stopWatch, StatusSink status,
-                                 FocusPane focus, ClipboardSource clipboard)
+TStringColoring::TStringColoring(TRichEditSx& right, TRichEditSx& left, TToolBarControls& bars,
+                                 TStopWatch& stopWatch, StatusSink status, FocusPane focus, ClipboardSource clipboard)
     : right_(right),
       left_(left),
+      bars_(bars),
+      edit2_(BarControl("Edit2")),
+      edit3_(BarControl("Edit3")),
       stopWatch_(stopWatch),
       status_(std::move(status)),
       focus_(std::move(focus)),
@@ -65,7 +57,7 @@ void TStringColoring::RichEdColorStr(TRichEditSx& pane, std::string_view text, T
 void TStringColoring::ColorRun(TRichEditSx& pane, TColor color) {
   LinesUpdateScope update(pane.Lines());
   std::u16string lost;
-  const std::string text = enc::Utf8ToSjis(Edit2, &lost);
+  const std::string text = enc::Utf8ToSjis(bars_.Text(edit2_), &lost);
   // A string that code page 932 cannot hold occurs nowhere in a pane.
   RichEdColorStr(pane, lost.empty() ? std::string_view(text) : std::string_view(), color, pane.Font().color);
   stopWatch_.Stop();
@@ -76,14 +68,17 @@ void TStringColoring::ColorRun(TRichEditSx& pane, TColor color) {
   LastColorCount = HitCount;
 }
 
+void TStringColoring::Edit2Change() { bars_.SetHint(edit2_, bars_.Text(edit2_)); }
+void TStringColoring::Edit3Change() { bars_.SetHint(edit3_, bars_.Text(edit3_)); }
+
 void TStringColoring::RightColorRun(int row) {
-  if (Edit2.empty()) return;
+  if (bars_.Text(edit2_).empty()) return;
   stopWatch_.Start();
   ColorRun(right_, StringColor(row));
 }
 
 void TStringColoring::LeftColorRun(int row) {
-  if (Edit2.empty()) return;
+  if (bars_.Text(edit2_).empty()) return;
   stopWatch_.Start();
   ColorRun(left_, StringColor(row));
 }
@@ -97,14 +92,13 @@ void TStringColoring::NNButton2Click() {
 void TStringColoring::NNButton3Click() {
   char count[32];
   std::snprintf(count, sizeof count, "%.6d", LastColorCount);
-  Edit3 = count;
-  Edit3Change();
-  if (RecordResult) RecordResult(Edit2, Edit3, stopWatch_.ElapsedText());
+  bars_.SetText(edit3_, count);  // its change handler takes the hint along
+  if (RecordResult) RecordResult(bars_.Text(edit2_), bars_.Text(edit3_), stopWatch_.ElapsedText());
 }
 
-void TStringColoring::SetEdit2(std::string text) {
-  Edit2 = std::move(text);
-  Edit2Change();
+void TStringColoring::SetEdit2(const std::string& text) {
+  bars_.SetText(edit2_, "");
+  bars_.SetText(edit2_, text);
 }
 
 void TStringColoring::NNButton4Click() {

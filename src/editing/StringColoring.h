@@ -9,10 +9,12 @@
 //
 // Colours are display only: both panes hold plain text, and undo, redo, a
 // new font and loading a file drop them.
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "app/ToolBars.h"
 #include "platform/Canvas.h"
 
 namespace hanaroku {
@@ -22,10 +24,12 @@ class TRichEditSx;
 class TStopWatch;
 
 inline constexpr int kStringColorCount = 12;
+inline constexpr std::array<TColor, kStringColorCount> kStringColors = {
+    0x2548C2, 0xFFA2A2, 0x1BC8D6, 0x376F3F, 0x7272B8, 0x84DC23, 0xB59159, 0x6C5F55, 0x5094EF, 0x9E2392, 0xF4E90F, 0xB7ABA8};
 // Colour row 0..11: popup item N24 + row and button SCButton1 + row.
-TColor StringColor(int row) noexcept;
-// The face of SCButton1 + row: its colour, except SCButton3's.
-TColor SCButtonFaceColor(int row) noexcept;
+constexpr TColor StringColor(int row) noexcept {
+  return row >= 0 && row < kStringColorCount ? kStringColors[static_cast<std::size_t>(row)] : 0;
+}
 // The colour of "彩" for its step counter (after the increase).
 TColor StepColor(int counter) noexcept;
 
@@ -34,17 +38,17 @@ class TStringColoring {
   using StatusSink = std::function<void(int panel, const std::string& utf8)>;
   using FocusPane = std::function<void(TRichEditSx&)>;
   using ClipboardSource = std::function<IClipboard*()>;
-  TStringColoring(TRichEditSx& right, TRichEditSx& left, TStopWatch& stopWatch, StatusSink status, FocusPane focus,
-                  ClipboardSource clipboard);
+  // The colour string and the count are the edit boxes Edit2 and Edit3 of
+  // `bars`.
+  TStringColoring(TRichEditSx& right, TRichEditSx& left, TToolBarControls& bars, TStopWatch& stopWatch,
+                  StatusSink status, FocusPane focus, ClipboardSource clipboard);
   TStringColoring(const TStringColoring&) = delete;
   TStringColoring& operator=(const TStringColoring&) = delete;
 
-  // The colour string (Edit2) and the count box (Edit3), UTF-8, with their
-  // hints; the hints follow the texts (Edit2Change, Edit3Change).
-  std::string Edit2, Edit3;
-  std::string Edit2Hint = "彩色文字列入力", Edit3Hint = "文字列カウント";
-  void Edit2Change() { Edit2Hint = Edit2; }
-  void Edit3Change() { Edit3Hint = Edit3; }
+  // The hints of the colour string (Edit2) and the count box (Edit3) follow
+  // their texts, so that the tool tip shows the whole text.
+  void Edit2Change();
+  void Edit3Change();
 
   int HitCount = 0;        // occurrences coloured by the last RichEdColorStr
   int LastColorCount = 0;  // the count of the last colour run
@@ -76,10 +80,12 @@ class TStringColoring {
   // the caller.
   void ColorRun(TRichEditSx& pane, TColor color);
   void TakeSelection(const TRichEditSx& pane);
-  void SetEdit2(std::string text);
+  void SetEdit2(const std::string& text);
 
   TRichEditSx& right_;
   TRichEditSx& left_;
+  TToolBarControls& bars_;
+  ControlRef edit2_, edit3_;
   TStopWatch& stopWatch_;
   StatusSink status_;
   FocusPane focus_;

@@ -18,6 +18,9 @@ class Coloring : public MainForm {
   TStringColoring& c() { return form.Coloring(); }
   TRichEditSx& right() { return form.RichEditNx1; }
   TRichEditSx& left() { return form.RichEditNx2; }
+  void SetEdit2(const std::string& text) { form.BarControls.SetText("Edit2", text); }
+  const std::string& Edit(const char* box) { return form.BarControls.Text(box); }
+  const std::string& Hint(const char* box) { return form.BarControls.State(box).hint; }
   const std::string& Panel(int i) { return form.StatusBar1.Panels[static_cast<std::size_t>(i)].text; }
   // Byte positions whose colour is `color`.
   static std::vector<int> ColoredAt(const TRichEditSx& pane, TColor color) {
@@ -30,7 +33,7 @@ class Coloring : public MainForm {
 
 TEST_F(Coloring, ColoursEveryOccurrenceAndLeavesTheCaretAtTheEnd) {
   right().SetText(S("花の色は\r\n花の香\r\n花"));
-  c().Edit2 = "花";
+  SetEdit2("花");
   form.Execute(Command::N24Click);
   EXPECT_EQ(ColoredAt(right(), 0x2548C2), (std::vector<int>{0, 1, 10, 11, 18, 19}));
   EXPECT_EQ(Panel(2), "3文字列");
@@ -43,7 +46,7 @@ TEST_F(Coloring, ColoursEveryOccurrenceAndLeavesTheCaretAtTheEnd) {
   right().CharInput(u"散");
   EXPECT_EQ(right().CharColor(right().TextLength() - 2), right().Font().color);
   // Another colour recolours the same occurrences; other colours stay.
-  c().Edit2 = "香";
+  SetEdit2("香");
   form.Execute(Command::N35Click);
   EXPECT_EQ(right().CharColor(14), 0xB7ABA8u);
   EXPECT_EQ(right().CharColor(10), 0x2548C2u);
@@ -51,12 +54,12 @@ TEST_F(Coloring, ColoursEveryOccurrenceAndLeavesTheCaretAtTheEnd) {
 
 TEST_F(Coloring, TheColourButtonsColourTheLeftPane) {
   left().SetText(S("露と露"));
-  c().Edit2 = "露";
-  form.SCButton3Click();
+  SetEdit2("露");
+  form.ControlClicked(BarControl("SCButton3"));  // the button on the colour-string bar
   EXPECT_EQ(ColoredAt(left(), StringColor(2)), (std::vector<int>{0, 1, 4, 5}));
   EXPECT_EQ(StringColor(2), 0x1BC8D6u);
-  EXPECT_EQ(SCButtonFaceColor(2), 0x43DAE7u);
-  EXPECT_EQ(SCButtonFaceColor(3), StringColor(3));
+  EXPECT_EQ(DefOf(BarControl("SCButton3")).face, 0x43DAE7u);  // its face differs from its colour
+  EXPECT_EQ(DefOf(BarControl("SCButton4")).face, StringColor(3));
   EXPECT_TRUE(ColoredAt(right(), StringColor(2)).empty());
   EXPECT_EQ(Panel(2), "2文字列");
 }
@@ -64,7 +67,7 @@ TEST_F(Coloring, TheColourButtonsColourTheLeftPane) {
 TEST_F(Coloring, ASelectedOccurrenceIsCountedOnce) {
   right().SetText(S("雪と雪と雪"));
   right().Select(4, 2);
-  c().Edit2 = "雪";
+  SetEdit2("雪");
   form.Execute(Command::N25Click);
   EXPECT_EQ(c().HitCount, 3);
   EXPECT_EQ(ColoredAt(right(), 0xFFA2A2).size(), 6u);
@@ -72,7 +75,7 @@ TEST_F(Coloring, ASelectedOccurrenceIsCountedOnce) {
 
 TEST_F(Coloring, OverlappingOccurrencesAreColouredOnce) {
   right().SetText(S("あああ"));
-  c().Edit2 = "ああ";
+  SetEdit2("ああ");
   form.Execute(Command::N26Click);
   EXPECT_EQ(ColoredAt(right(), 0x1BC8D6), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(Panel(2), "1文字列");
@@ -80,10 +83,10 @@ TEST_F(Coloring, OverlappingOccurrencesAreColouredOnce) {
 
 TEST_F(Coloring, RunsAreCaseSensitiveAndWholeCharacters) {
   right().SetText(S("moon MOON アA"));
-  c().Edit2 = "MOON";
+  SetEdit2("MOON");
   form.Execute(Command::N27Click);
   EXPECT_EQ(ColoredAt(right(), 0x376F3F), (std::vector<int>{5, 6, 7, 8}));
-  c().Edit2 = "A";  // also the trail byte of "ア"
+  SetEdit2("A");  // also the trail byte of "ア"
   form.Execute(Command::N27Click);
   EXPECT_EQ(c().HitCount, 1);
   EXPECT_EQ(right().CharColor(11), right().Font().color);
@@ -91,12 +94,12 @@ TEST_F(Coloring, RunsAreCaseSensitiveAndWholeCharacters) {
 
 TEST_F(Coloring, NothingFoundShowsZero) {
   right().SetText(S("月"));
-  c().Edit2 = "星";
+  SetEdit2("星");
   form.Execute(Command::N28Click);
   EXPECT_EQ(Panel(2), "0文字列");
   EXPECT_EQ(right().SelStart(), 2);
   // An empty pane counts 0, not the count of the run before.
-  c().Edit2 = "月";
+  SetEdit2("月");
   form.Execute(Command::N28Click);
   EXPECT_EQ(Panel(2), "1文字列");
   right().ClearAll();
@@ -107,22 +110,22 @@ TEST_F(Coloring, NothingFoundShowsZero) {
 TEST_F(Coloring, AnEmptyColourStringDoesNothing) {
   right().SetText(S("月"));
   form.Execute(Command::N29Click);
-  form.SCButton1Click();
+  form.Execute(Command::SCButton1Click);
   EXPECT_EQ(Panel(2), "Count");
   EXPECT_EQ(Panel(1), "milli & count");
   // "彩" has no such test: it shows 0.
-  form.NNButton2Click();
+  form.Execute(Command::NNButton2Click);
   EXPECT_EQ(Panel(2), "0文字列");
   EXPECT_EQ(c().StepCounter, 1);
 }
 
 TEST_F(Coloring, TheStepButtonWalksItsTenColours) {
   left().SetText(S("霞"));
-  c().Edit2 = "霞";
+  SetEdit2("霞");
   const TColor expected[] = {0x0000FF, 0xFF8080, 0x00FF00, 0x00FFFF, 0xFFFF00, 0x008000,
                              0xFF00FF, 0x008080, 0x000080, 0x800000, 0x0000FF};
   for (TColor color : expected) {
-    form.NNButton2Click();
+    form.Execute(Command::NNButton2Click);
     EXPECT_EQ(left().CharColor(0), color) << c().StepCounter;
   }
   EXPECT_EQ(c().StepCounter, 11);
@@ -131,7 +134,7 @@ TEST_F(Coloring, TheStepButtonWalksItsTenColours) {
 TEST_F(Coloring, ColoursLastUntilUndoRedoOrANewFontAndAreNeverSaved) {
   right().SetClientSize(200, 200);
   right().SetText(S("波の音\r\n波"));
-  c().Edit2 = "波";
+  SetEdit2("波");
   form.Execute(Command::N30Click);
   right().SetSelTopIndex(1);
   form.Execute(Command::WordWrapClick);
@@ -157,34 +160,34 @@ TEST_F(Coloring, ColoursLastUntilUndoRedoOrANewFontAndAreNeverSaved) {
 TEST_F(Coloring, TheBoxesOfTheBarTakeTextAndShowIt) {
   left().SetText(S("吉野の山"));
   left().Select(0, 4);
-  form.NNButton5Click();
-  EXPECT_EQ(c().Edit2, "吉野");
-  EXPECT_EQ(c().Edit2Hint, "吉野");
+  form.Execute(Command::NNButton5Click);
+  EXPECT_EQ(Edit("Edit2"), "吉野");
+  EXPECT_EQ(Hint("Edit2"), "吉野");
   right().SetText(S("山桜"));
   right().Select(2, 2);
   form.Execute(Command::NNButton8Click);  // also the popup's N13
-  EXPECT_EQ(c().Edit2, "桜");
+  EXPECT_EQ(Edit("Edit2"), "桜");
   right().SetSelLength(0);
-  form.NNButton8Click();
-  EXPECT_EQ(c().Edit2, "");
+  form.Execute(Command::NNButton8Click);
+  EXPECT_EQ(Edit("Edit2"), "");
   host.clipboard.SetText(u"白雲\r\n二行目");
-  form.NNButton4Click();
-  EXPECT_EQ(c().Edit2, "白雲");
-  EXPECT_EQ(c().Edit2Hint, "白雲");
+  form.Execute(Command::NNButton4Click);
+  EXPECT_EQ(Edit("Edit2"), "白雲");
+  EXPECT_EQ(Hint("Edit2"), "白雲");
 }
 
 TEST_F(Coloring, WritingAResultShowsTheCountAndHandsItToTheGrid) {
   right().SetText(S("鳥と鳥"));
-  c().Edit2 = "鳥 の";
-  form.NNButton3Click();  // no grid window: only the count box
-  EXPECT_EQ(c().Edit3, "000000");
-  c().Edit2 = "鳥";
+  SetEdit2("鳥 の");
+  form.Execute(Command::NNButton3Click);  // no grid window: only the count box
+  EXPECT_EQ(Edit("Edit3"), "000000");
+  SetEdit2("鳥");
   form.Execute(Command::N31Click);
   std::vector<std::string> row;
   c().RecordResult = [&](const std::string& s, const std::string& n, const std::string& t) { row = {s, n, t}; };
-  form.NNButton3Click();
-  EXPECT_EQ(c().Edit3, "000002");
-  EXPECT_EQ(c().Edit3Hint, "000002");
+  form.Execute(Command::NNButton3Click);
+  EXPECT_EQ(Edit("Edit3"), "000002");
+  EXPECT_EQ(Hint("Edit3"), "000002");
   ASSERT_EQ(row.size(), 3u);
   EXPECT_EQ(row[0], "鳥");
   EXPECT_EQ(row[1], "000002");

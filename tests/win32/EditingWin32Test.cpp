@@ -101,7 +101,7 @@ TEST_F(Editing, AColourFromThePopupMenuColoursTheRightPane) {
   TRichEditSx& pane = Form().RichEditNx1;
   pane.SetText(S("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ\r\n\r\n紀友則"));
   ASSERT_TRUE(pane.Vertical());
-  Form().Coloring().Edit2 = "の";
+  Form().BarControls.SetText("Edit2", "の");
   HWND right = ::GetDlgItem(Main().Handle(), kRightPaneId);
   ASSERT_NE(right, nullptr);
   RECT r{};
