@@ -2,6 +2,7 @@
 // from its owner-drawn popup menu, and find and replace through the
 // platform's modeless dialogs, driven by their buttons and the keyboard.
 #include "MainWindowFixture.h"
+#include "PaneTestSupport.h"
 
 #include <commdlg.h>
 #include <dlgs.h>
@@ -204,6 +205,52 @@ TEST_F(Editing, TheFindDialogIsWorkedWithTheKeyboard) {
   EXPECT_EQ(Main().FindReplaceDialogs().Window(Form().FindReplace().FindDialog1), dlg);
   ::GetDlgItemTextW(dlg, edt1, text, 32);
   EXPECT_EQ(std::wstring(text), L"秋");
+}
+
+// ---- the bars' edit boxes ---------------------------------------------------------
+
+TEST_F(Editing, CtrlCInTheTitleBoxCopiesItsSelection) {
+  Form().Execute(Command::ActiveImage8Click);  // the HTML bar
+  Pump();
+  HWND edit4 = Main().ControlWindow("Edit4");
+  ASSERT_NE(edit4, nullptr);
+  ::SetWindowTextW(edit4, L"春の歌");
+  ::SendMessageW(edit4, EM_SETSEL, 0, 2);
+  Form().RichEditNx1.SetText(S("右の歌"));
+  Form().RichEditNx1.SelectAll();
+  ::SetFocus(edit4);
+  ASSERT_EQ(::GetFocus(), edit4);
+  {
+    test::KeyHeldDown ctrl(VK_CONTROL);
+    Key('C');
+  }
+  ClipboardWin32 clipboard;
+  std::u16string text;
+  ASSERT_TRUE(clipboard.GetText(text));
+  EXPECT_EQ(text, u"春の");
+  EXPECT_EQ(Form().RichEditNx1.Text(), S("右の歌"));
+  EXPECT_EQ(Form().BarControls.Text("Edit4"), "春の歌");
+}
+
+TEST_F(Editing, AColourButtonOfTheColourStringBarColoursTheLeftPane) {
+  Form().Execute(Command::ShineSpeedButton2Click);  // the left pane
+  Form().Execute(Command::ActiveImage6Click);       // the colour-string bar
+  Pump();
+  Form().RichEditNx2.SetText(S("月見れば\r\n千々に物こそ\r\n悲しけれ"));
+  HWND edit2 = Main().ControlWindow("Edit2");
+  ASSERT_NE(edit2, nullptr);
+  ::SetWindowTextW(edit2, L"れ");  // as typed: the box's change handler runs
+  Pump();
+  EXPECT_EQ(Form().BarControls.Text("Edit2"), "れ");
+  EXPECT_EQ(Form().BarControls.State("Edit2").hint, "れ");
+  Click("SCButton10");
+  EXPECT_EQ(Form().RichEditNx2.CharColor(4), 0x9E2392u);
+  EXPECT_EQ(Form().RichEditNx2.CharColor(Form().RichEditNx2.TextLength() - 2), 0x9E2392u);
+  EXPECT_EQ(test::PanelText(Main().Handle(), 2), "2文字列");
+  Click("NNButton3");  // "書記"
+  wchar_t count[16] = {};
+  ::GetWindowTextW(Main().ControlWindow("Edit3"), count, 16);
+  EXPECT_EQ(std::wstring(count), L"000002");
 }
 
 TEST(DateFormat, TheSystemsFormsHoldTheDateAndTime) {
