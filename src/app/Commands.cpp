@@ -1,6 +1,6 @@
 #include "app/Commands.h"
 
-#include <array>
+#include "editing/StringColoring.h"
 
 namespace hanaroku {
 namespace {
@@ -137,7 +137,9 @@ constexpr MenuItemDef Pop(std::string_view name, std::string_view caption) {
   return {MenuKind::Popup, name, caption};
 }
 constexpr MenuItemDef End() { return {MenuKind::EndPopup, "", ""}; }
-constexpr MenuItemDef Sep(std::string_view name = "") { return {MenuKind::Separator, name, ""}; }
+constexpr MenuItemDef Sep(std::string_view name = "", bool ownerDraw = false) {
+  return {MenuKind::Separator, name, "", C::None, {}, CheckMark::None, ownerDraw};
+}
 constexpr MenuItemDef Item(std::string_view name, std::string_view caption, C c, Shortcut s = {},
                            CheckMark m = CheckMark::None, bool ownerDraw = false) {
   return {MenuKind::Item, name, caption, c, s, m, ownerDraw};
@@ -202,7 +204,7 @@ constexpr MenuItemDef kMainMenu[] = {
 
 constexpr MenuItemDef kPopupMenu[] = {
     Item("N13", "文字選択確定", C::NNButton8Click, {}, CheckMark::None, true),
-    Sep("N12"),
+    Sep("N12", true),
     Item("N24", "えんじ", C::N24Click, {}, CheckMark::None, true),
     Item("N25", "ブルー", C::N25Click, {}, CheckMark::None, true),
     Item("N26", "黄", C::N26Click, {}, CheckMark::None, true),
@@ -215,13 +217,9 @@ constexpr MenuItemDef kPopupMenu[] = {
     Item("N33", "紫", C::N33Click, {}, CheckMark::None, true),
     Item("N34", "水色", C::N34Click, {}, CheckMark::None, true),
     Item("N35", "銀", C::N35Click, {}, CheckMark::None, true),
-    Sep("N10"),
-    Item("N14", "折り返し", C::WordWrapClick, {}, CheckMark::N14),
+    Sep("N10", true),
+    Item("N14", "折り返し", C::WordWrapClick, {}, CheckMark::N14, true),
 };
-
-constexpr std::array<std::uint32_t, 12> kPopupColors = {0x2548C2, 0xFFA2A2, 0x1BC8D6, 0x376F3F,
-                                                       0x7272B8, 0x84DC23, 0xB59159, 0x6C5F55,
-                                                       0x5094EF, 0x9E2392, 0xF4E90F, 0xB7ABA8};
 
 }  // namespace
 
@@ -245,8 +243,6 @@ std::optional<Command> CommandByHandler(std::string_view handler) noexcept {
 std::span<const MenuItemDef> MainMenu1Items() noexcept { return kMainMenu; }
 std::span<const MenuItemDef> PopupMenu1Items() noexcept { return kPopupMenu; }
 
-std::uint32_t PopupColor(int index) noexcept {
-  return index >= 0 && index < 12 ? kPopupColors[static_cast<std::size_t>(index)] : 0;
-}
+std::uint32_t PopupColor(int index) noexcept { return StringColor(index); }
 
 }  // namespace hanaroku

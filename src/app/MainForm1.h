@@ -23,6 +23,9 @@
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ScriptConversions.h"
+#include "editing/CountsAndDates.h"
+#include "editing/FindReplace.h"
+#include "editing/StringColoring.h"
 #include "platform/Canvas.h"
 #include "verse/MsgSCR.h"
 #include "verse/VerseCommands.h"
@@ -103,6 +106,8 @@ class IMainWindowHost {
   virtual IDropAcceptance* DropAcceptance() { return nullptr; }
   // The printers and their dialog (PrintDialog1); none: printing does nothing.
   virtual IPrinter* Printer() { return nullptr; }
+  // The modeless find and replace dialogs.
+  virtual IFindDialogs* FindDialogs() { return nullptr; }
 };
 
 using TimerFactory = std::function<std::unique_ptr<ITimer>()>;
@@ -214,7 +219,6 @@ class TMainForm1 {
   void CheckBox14Click();
   std::string HtmButton8Caption = "明";
   std::string RightHtmlFileName, LeftHtmlFileName;
-  int HitCount = 0;             // shared hit counter of the colouring commands
 
   // ---- launcher ------------------------------------------------------------
   std::string Expas, Expas2;
@@ -296,13 +300,77 @@ class TMainForm1 {
   void HtmButton11Click();
   void idou2Click();
 
-  // Clipboard, undo and redo on the focused pane.
+  // Clipboard, undo and redo on the focused text field: a pane, an edit box
+  // of the bars, or an edit box of a secondary window (redo and select all:
+  // the panes only).
   void Undo1Click();
   void Redo1Click();
   void Cut1Click();
   void Copy1Click();
   void Paste1Click();
   void SelectAllClick();
+  // The places of the secondary windows' edit boxes, set while the windows
+  // exist: the settings window's colour boxes (true when one of them has the
+  // focus and took the command), then the count-grid window, which hands
+  // undo, cut, copy and paste to its cell editor while a cell is edited.
+  // Only what no pane or bar edit box took reaches them, so that a cut in a
+  // pane never also cuts a cell and takes the clipboard from the pane.
+  std::function<bool(EditBoxAction)> SettingsEditAction;
+  std::function<void(EditBoxAction)> CountGridEditAction;
+
+  // Find and replace in both panes.
+  void Find1Click() { findReplace_.Find1Click(); }
+  void FindNextButtonClick() { findReplace_.FindNextButtonClick(); }
+  void FindBack1Click() { findReplace_.FindBack1Click(); }
+  void Replace1Click() { findReplace_.Replace1Click(); }
+  void FindLeftButtonClick() { findReplace_.FindLeftButtonClick(); }
+  void FindNextLButtonClick() { findReplace_.FindNextLButtonClick(); }
+  void FindBackLButtonClick() { findReplace_.FindBackLButtonClick(); }
+  void ShineSpeedButton7Click() { findReplace_.ShineSpeedButton7Click(); }
+  TFindReplace& FindReplace() noexcept { return findReplace_; }
+
+  // String colouring: the popup's colours on the right pane, the colour
+  // buttons and "彩" on the left, the colour-string bar's boxes.
+  void N24Click() { coloring_.RightColorRun(0); }
+  void N25Click() { coloring_.RightColorRun(1); }
+  void N26Click() { coloring_.RightColorRun(2); }
+  void N27Click() { coloring_.RightColorRun(3); }
+  void N28Click() { coloring_.RightColorRun(4); }
+  void N29Click() { coloring_.RightColorRun(5); }
+  void N30Click() { coloring_.RightColorRun(6); }
+  void N31Click() { coloring_.RightColorRun(7); }
+  void N32Click() { coloring_.RightColorRun(8); }
+  void N33Click() { coloring_.RightColorRun(9); }
+  void N34Click() { coloring_.RightColorRun(10); }
+  void N35Click() { coloring_.RightColorRun(11); }
+  void SCButton1Click() { coloring_.LeftColorRun(0); }
+  void SCButton2Click() { coloring_.LeftColorRun(1); }
+  void SCButton3Click() { coloring_.LeftColorRun(2); }
+  void SCButton4Click() { coloring_.LeftColorRun(3); }
+  void SCButton5Click() { coloring_.LeftColorRun(4); }
+  void SCButton6Click() { coloring_.LeftColorRun(5); }
+  void SCButton7Click() { coloring_.LeftColorRun(6); }
+  void SCButton8Click() { coloring_.LeftColorRun(7); }
+  void SCButton9Click() { coloring_.LeftColorRun(8); }
+  void SCButton10Click() { coloring_.LeftColorRun(9); }
+  void SCButton11Click() { coloring_.LeftColorRun(10); }
+  void SCButton12Click() { coloring_.LeftColorRun(11); }
+  void NNButton2Click() { coloring_.NNButton2Click(); }
+  void NNButton3Click() { coloring_.NNButton3Click(); }
+  void NNButton4Click() { coloring_.NNButton4Click(); }
+  void NNButton5Click() { coloring_.NNButton5Click(); }
+  void NNButton8Click() { coloring_.NNButton8Click(); }
+  void NNButton9Click() {}  // PopupMenu1 pops up
+  void Edit2Change() { coloring_.Edit2Change(); }
+  void Edit3Change() { coloring_.Edit3Change(); }
+  TStringColoring& Coloring() noexcept { return coloring_; }
+
+  // Counts, dates and the blank symbol.
+  void ShineSpeedButton33Click() { counts_.ShineSpeedButton33Click(); }
+  void ShineSpeedButton34Click() { counts_.ShineSpeedButton34Click(); }
+  void HidukeClick() { counts_.HidukeClick(); }
+  void diaryClick() { counts_.diaryClick(); }
+  void kuhaku1Click() { counts_.kuhaku1Click(); }
 
   // Script conversions of the left pane, and the replace-all primitive on it.
   void ShineSpeedButton21Click() { conversions_.ShineSpeedButton21Click(); }
@@ -387,6 +455,8 @@ class TMainForm1 {
   bool SavePane(PaneId pane, const std::string& path);
   void CopyWholeText(PaneId to);
   TRichEditSx* FocusedPane() noexcept;
+  void SecondaryEditAction(EditBoxAction action);
+  void ClipboardCommand(EditBoxAction action, const std::function<void(TRichEditSx&, IClipboard&)>& paneOp);
   bool ConfirmCharacterLoss(const std::u16string& lost);
   void ReportFileError(const std::string& text);
   bool AskDiscard();
@@ -448,6 +518,19 @@ class TMainForm1 {
                              shell_,
                              fs_,
                              [this](const std::string& path) { return ShortenForPanel(path, 4); }};
+  void FocusPaneOf(const TRichEditSx& pane) { host_.FocusPane(&pane == &RichEditNx1 ? PaneId::Right : PaneId::Left); }
+  TFindReplace findReplace_{RichEditNx1, RichEditNx2, dialogs_, [this] { return host_.FindDialogs(); },
+                            [this](TRichEditSx& pane) { FocusPaneOf(pane); }};
+  TStringColoring coloring_{RichEditNx1,
+                            RichEditNx2,
+                            BarControls,
+                            StopWatch1,
+                            [this](int panel, const std::string& text) { SetPanel(panel, text); },
+                            [this](TRichEditSx& pane) { FocusPaneOf(pane); },
+                            [this] { return host_.Clipboard(); }};
+  TCountsAndDates counts_{RichEditNx1, RichEditNx2, clock_,
+                          [this](int panel, const std::string& text) { SetPanel(panel, text); },
+                          [this] { GetColRow(); }};
 };
 
 }  // namespace hanaroku

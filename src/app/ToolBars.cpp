@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "editing/StringColoring.h"
+
 namespace hanaroku {
 namespace {
 
@@ -99,8 +101,8 @@ constexpr BarControlDef kNNBar3[] = {
     Shine("HiraganaButton1", "ひ", "平仮名・カタカナ変換", C::HiraganaButton1Click),
 };
 
-// The colour buttons show their colour (SCButton3 a lighter yellow than the
-// one it colours with).
+// The colour buttons show the colour they colour with (SCButton3 a lighter
+// yellow than its colour).
 constexpr BarControlDef kNNBar4[] = {
     Grip("ActiveImage5", "Color String", C::ActiveImage5Click),
     Shine("NNButton1", "起", "別窓起動", C::NNButton1Click),
@@ -112,18 +114,18 @@ constexpr BarControlDef kNNBar4[] = {
     Shine("NNButton3", "書記", "書き込み", C::NNButton3Click, 32),
     Edit("Edit3", "文字列カウント", C::Edit3Change, 73),
     Shine("ShineSpeedButton32", "w", "左折り返し", C::WordWrapHClick),
-    Colour("SCButton1", C::SCButton1Click, 0x2548C2),
-    Colour("SCButton2", C::SCButton2Click, 0xFFA2A2),
+    Colour("SCButton1", C::SCButton1Click, StringColor(0)),
+    Colour("SCButton2", C::SCButton2Click, StringColor(1)),
     Colour("SCButton3", C::SCButton3Click, 0x43DAE7),
-    Colour("SCButton4", C::SCButton4Click, 0x376F3F),
-    Colour("SCButton5", C::SCButton5Click, 0x7272B8),
-    Colour("SCButton6", C::SCButton6Click, 0x84DC23),
-    Colour("SCButton7", C::SCButton7Click, 0xB59159),
-    Colour("SCButton8", C::SCButton8Click, 0x6C5F55),
-    Colour("SCButton9", C::SCButton9Click, 0x5094EF),
-    Colour("SCButton10", C::SCButton10Click, 0x9E2392),
-    Colour("SCButton11", C::SCButton11Click, 0xF4E90F),
-    Colour("SCButton12", C::SCButton12Click, 0xB7ABA8),
+    Colour("SCButton4", C::SCButton4Click, StringColor(3)),
+    Colour("SCButton5", C::SCButton5Click, StringColor(4)),
+    Colour("SCButton6", C::SCButton6Click, StringColor(5)),
+    Colour("SCButton7", C::SCButton7Click, StringColor(6)),
+    Colour("SCButton8", C::SCButton8Click, StringColor(7)),
+    Colour("SCButton9", C::SCButton9Click, StringColor(8)),
+    Colour("SCButton10", C::SCButton10Click, StringColor(9)),
+    Colour("SCButton11", C::SCButton11Click, StringColor(10)),
+    Colour("SCButton12", C::SCButton12Click, StringColor(11)),
     Shine("ShineSpeedButton30", "w", "右折り返し", C::WordWrapClick),
     Shine("NNButton6", "左", "左FontColor", C::NNButton6Click),
     Shine("NNButton7", "右", "右FontColor", C::NNButton7Click),

@@ -82,52 +82,87 @@ void ColorRuns::Replace(std::size_t pos, std::size_t removed, std::size_t insert
   if (!runs_.empty()) Tidy(at == 0 ? 0 : at - 1, at + 1);
 }
 
+// Builds new runs from left to right out of the old ones: positions never
+// decrease, a run of no length is overwritten and equal neighbours merge.
+class ColorRuns::Builder {
+ public:
+  explicit Builder(const std::vector<Run>& old, std::size_t extra) : old_(old) { out_.reserve(old.size() + extra); }
+
+  void Emit(std::size_t pos, TColor c) {
+    if (!out_.empty() && out_.back().start == pos) {
+      out_.back().color = c;
+      if (out_.size() >= 2 && out_[out_.size() - 2].color == c) out_.pop_back();
+    } else if (out_.empty() || out_.back().color != c) {
+      out_.push_back(Run{pos, c});
+    }
+  }
+  // Colour of old position pos; the positions asked for never decrease.
+  TColor ColorAt(std::size_t pos) {
+    while (ri_ + 1 < old_.size() && old_[ri_ + 1].start <= pos) ++ri_;
+    return old_[ri_].color;
+  }
+  // Copies the old colours of [from, to), moved by shift.
+  void Keep(std::size_t from, std::size_t to, std::ptrdiff_t shift) {
+    if (from >= to) return;
+    Emit(Moved(from, shift), ColorAt(from));
+    while (ri_ + 1 < old_.size() && old_[ri_ + 1].start < to) {
+      ++ri_;
+      Emit(Moved(old_[ri_].start, shift), old_[ri_].color);
+    }
+  }
+  std::vector<Run> Take() {
+    if (out_.size() == 1 && out_[0].color == kDefault) out_.clear();
+    return std::move(out_);
+  }
+
+ private:
+  static std::size_t Moved(std::size_t pos, std::ptrdiff_t shift) noexcept {
+    return static_cast<std::size_t>(static_cast<std::ptrdiff_t>(pos) + shift);
+  }
+  const std::vector<Run>& old_;
+  std::vector<Run> out_;
+  std::size_t ri_ = 0;  // the old run holding the last position looked at
+};
+
 void ColorRuns::Rewrite(std::span<const ReplacedSpan> spans, std::size_t newLength) {
   if (runs_.empty()) {
     length_ = newLength;
     return;
   }
-  std::vector<Run> out;
-  out.reserve(runs_.size() + 16);
-  // Appends a run at pos (positions never decrease); a run of no length is
-  // overwritten, equal neighbours merge.
-  auto emit = [&out](std::size_t pos, TColor c) {
-    if (!out.empty() && out.back().start == pos) {
-      out.back().color = c;
-      if (out.size() >= 2 && out[out.size() - 2].color == c) out.pop_back();
-    } else if (out.empty() || out.back().color != c) {
-      out.push_back(Run{pos, c});
-    }
-  };
-  std::size_t ri = 0;  // the run holding the last old position looked at
-  auto colorAt = [&](std::size_t pos) {
-    while (ri + 1 < runs_.size() && runs_[ri + 1].start <= pos) ++ri;
-    return runs_[ri].color;
-  };
+  Builder b(runs_, 16);
   std::ptrdiff_t shift = 0;  // new position minus old position
-  auto keep = [&](std::size_t from, std::size_t to) {
-    if (from >= to) return;
-    emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(from) + shift), colorAt(from));
-    while (ri + 1 < runs_.size() && runs_[ri + 1].start < to) {
-      ++ri;
-      emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(runs_[ri].start) + shift), runs_[ri].color);
-    }
-  };
   std::size_t old = 0;
   for (const ReplacedSpan& s : spans) {
-    keep(old, s.oldStart);
+    b.Keep(old, s.oldStart, shift);
     if (s.newLength > 0) {
       // An insertion takes the colour before it, as typing does.
       const std::size_t from = s.oldLength > 0 || s.oldStart == 0 ? s.oldStart : s.oldStart - 1;
-      emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(s.oldStart) + shift), colorAt(from));
+      b.Emit(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(s.oldStart) + shift), b.ColorAt(from));
     }
     shift += static_cast<std::ptrdiff_t>(s.newLength) - static_cast<std::ptrdiff_t>(s.oldLength);
     old = s.oldStart + s.oldLength;
   }
-  keep(old, length_);
-  runs_ = std::move(out);
+  b.Keep(old, length_, shift);
+  runs_ = b.Take();
   length_ = newLength;
-  if (runs_.size() == 1 && runs_[0].color == kDefault) runs_.clear();
+}
+
+void ColorRuns::SetEach(std::span<const std::size_t> starts, std::size_t length, TColor color) {
+  if (starts.empty() || length == 0) return;
+  if (runs_.empty()) {
+    if (color == kDefault) return;
+    runs_.push_back(Run{0, kDefault});
+  }
+  Builder b(runs_, 2 * starts.size() + 1);
+  std::size_t done = 0;  // everything before is placed
+  for (std::size_t s : starts) {
+    if (s < done || s >= length_) continue;
+    b.Keep(done, s, 0);
+    b.Emit(s, color);
+    done = std::min(s + length, length_);
+  }
+  b.Keep(done, length_, 0);
+  runs_ = b.Take();
 }
 
 }  // namespace hanaroku

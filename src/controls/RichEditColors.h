@@ -40,6 +40,10 @@ class ColorRuns {
   // made one by one would give. The text is now newLength bytes long.
   void Rewrite(std::span<const ReplacedSpan> spans, std::size_t newLength);
 
+  // Colours [start, start + length) for every start, in one pass over the
+  // runs. The starts are ascending and the spans do not overlap.
+  void SetEach(std::span<const std::size_t> starts, std::size_t length, TColor color);
+
   // The runs, in order; empty when every character has the default colour.
   // Adjacent runs always differ in colour and the first starts at 0.
   const std::vector<Run>& Runs() const noexcept { return runs_; }
@@ -47,6 +51,7 @@ class ColorRuns {
   std::size_t RunIndex(std::size_t pos) const noexcept;
 
  private:
+  class Builder;
   std::size_t SplitAt(std::size_t pos);  // a run starts at pos afterwards; returns its index
   void Tidy(std::size_t from, std::size_t to) noexcept;  // merges equal neighbours in [from, to]
 

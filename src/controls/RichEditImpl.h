@@ -1,5 +1,6 @@
 #pragma once
 // Private state of TRichEditSx, shared by its source files.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct TRichEditSx::Impl {
   std::string text;
   std::size_t anchor = 0, caret = 0;  // the selection runs between them
   bool modified = false;
+  std::uint64_t textStamp = 0;        // counts the changes of the text
   int maxLength = 0;                  // bytes; 0: no limit
   bool vertical = false, wordWrap = true, selectionBar = false;
   TFont font;

@@ -116,6 +116,7 @@ void TRichEditSx::Impl::Replace(std::size_t pos, std::size_t removed, std::strin
     ins = fixedIns;
   }
   text.replace(pos, removed, ins);
+  ++textStamp;
   colors.Replace(pos, removed, ins.size(), color);
   NoteEdit(pos - leadFixed, removed + leadFixed, ins.size() + leadFixed);
   modified = true;
@@ -130,6 +131,7 @@ void TRichEditSx::Impl::Replace(std::size_t pos, std::size_t removed, std::strin
 void TRichEditSx::Impl::AssignText(std::string newText, bool modifiedAfter, std::size_t a, std::size_t c,
                                    bool scroll, ColorRuns* colorsAfter) {
   text = std::move(newText);
+  ++textStamp;
   if (colorsAfter)
     colors = std::move(*colorsAfter);
   else
@@ -278,6 +280,7 @@ void TRichEditSx::Impl::Restore(const TRichUndoMemory& slot) {
     LinesUpdateScope update(self.Lines());
     if (!(slot.Stream == text)) {
       text = slot.Stream.Str();
+      ++textStamp;
       modified = true;
     }
     colors.Reset(text.size());  // snapshots are plain text
@@ -332,6 +335,8 @@ void TRichEditSx::ReplaceSpans(std::string text, std::span<const ReplacedSpan> s
   colors.Rewrite(spans, text.size());
   d.AssignText(std::move(text), true, s, e, true, &colors);
 }
+
+std::uint64_t TRichEditSx::TextStamp() const noexcept { return impl_->textStamp; }
 
 int TRichEditSx::TextLength() const noexcept { return ToInt(impl_->text.size()); }
 int TRichEditSx::SelStart() const noexcept { return ToInt(impl_->SelStart()); }
@@ -524,6 +529,12 @@ void TRichEditSx::SetSelColor(TColor c) {
     d.insertColor = c;
   else
     d.colors.Set(d.SelStart(), d.SelEnd(), c);
+  d.Repaint();
+}
+
+void TRichEditSx::SetColorEach(std::span<const std::size_t> starts, std::size_t length, TColor c) {
+  Impl& d = *impl_;
+  d.colors.SetEach(starts, length, c);
   d.Repaint();
 }
 

@@ -115,6 +115,9 @@ class TRichEditSx {
   const std::string& Text() const noexcept;
   void SetText(std::string_view text);      // caret to 0, selection empty
   int TextLength() const noexcept;
+  // Changes whenever the text changes (never the same value twice for one
+  // pane), so that what was learned about a text can be kept until then.
+  std::uint64_t TextStamp() const noexcept;
   int SelStart() const noexcept;
   void SetSelStart(int pos);                // collapses the selection
   int SelLength() const noexcept;
@@ -179,6 +182,9 @@ class TRichEditSx {
   // ---- colour per character --------------------------------------------
   // Colour of the selection (typed text then takes the colour at the caret).
   void SetSelColor(TColor c);
+  // Colours [start, start + length) for every start (ascending, not
+  // overlapping) in one update, leaving the selection alone.
+  void SetColorEach(std::span<const std::size_t> starts, std::size_t length, TColor c);
   // Colour of the character at pos (the font colour when it has none).
   TColor CharColor(int pos) const;
   // Removes all per-character colours.

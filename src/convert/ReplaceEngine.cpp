@@ -59,65 +59,6 @@ inline bool SameBytes(const unsigned char* a, const unsigned char* b, std::size_
   return true;
 }
 
-// A search text prepared for the scan.
-class Searcher {
- public:
-  explicit Searcher(std::string_view what) noexcept
-      : s_(reinterpret_cast<const unsigned char*>(what.data())), len_(what.size()) {
-    // Anchor the byte scan on a byte that is rarely everywhere: a trail or
-    // single byte rather than a lead byte that every kana shares.
-    anchor_ = len_ == 0 ? 0 : len_ - 1;
-    for (std::size_t i = 0; i < len_; ++i) {
-      if (!Lead(s_[i])) {
-        anchor_ = i;
-        break;
-      }
-    }
-    // Does the search text end on a character boundary whatever follows it?
-    // Only a final lead byte that stands alone inside the search text can
-    // take the next byte of the text as its trail.
-    std::size_t i = 0, last = 0;
-    while (i < len_) {
-      last = i;
-      i += WholeCharLen(what, i);
-    }
-    endsWhole_ = !(len_ > 0 && last == len_ - 1 && Lead(s_[last]));
-  }
-
-  std::size_t Length() const noexcept { return len_; }
-
-  // First whole-character occurrence in buf[pos, end) (end is the end of the
-  // text). kb is a boundary <= pos; nothing before kb is read. On return kb is
-  // the last boundary learned (<= the position found).
-  std::size_t Find(const unsigned char* buf, std::size_t pos, std::size_t end, std::size_t& kb) const noexcept {
-    if (len_ == 0) return npos;
-    while (pos <= end && end - pos >= len_) {
-      const void* h = std::memchr(buf + pos + anchor_, s_[anchor_], end - len_ - pos + 1);
-      if (h == nullptr) return npos;
-      const std::size_t q = static_cast<std::size_t>(static_cast<const unsigned char*>(h) - buf) - anchor_;
-      pos = q + 1;
-      if (!SameBytes(buf + q, s_, len_)) continue;
-      // Boundary test: back over the run of possible lead bytes before q
-      // (stopping at kb); from the run's start the bytes pair up.
-      std::size_t i = q;
-      while (i > kb && Lead(buf[i - 1])) --i;
-      if ((q - i) % 2 == 0 || Break(buf[q])) {
-        kb = q;
-        if (endsWhole_ || q + len_ == end || Break(buf[q + len_])) return q;
-      } else {
-        kb = q + 1;  // q is a trail byte: its character ends at q + 1
-      }
-    }
-    return npos;
-  }
-
- private:
-  const unsigned char* s_;
-  std::size_t len_;
-  std::size_t anchor_ = 0;
-  bool endsWhole_ = true;
-};
-
 // Boundaries learned during the run, as positions of the current text; only
 // the newest are kept. Positions before a replacement stay valid after it.
 class BoundaryRing {
@@ -314,6 +255,63 @@ class SelfMatchCheck {
 
 }  // namespace
 
+WholeCharFinder::WholeCharFinder(std::string_view what) noexcept
+    : s_(reinterpret_cast<const unsigned char*>(what.data())), len_(what.size()) {
+  // Anchor the byte scan on a byte that is rarely everywhere: a trail or
+  // single byte rather than a lead byte that every kana shares.
+  anchor_ = len_ == 0 ? 0 : len_ - 1;
+  for (std::size_t i = 0; i < len_; ++i) {
+    if (!Lead(s_[i])) {
+      anchor_ = i;
+      break;
+    }
+  }
+  // Does the search text end on a character boundary whatever follows it?
+  // Only a final lead byte that stands alone inside the search text can
+  // take the next byte of the text as its trail.
+  std::size_t i = 0, last = 0;
+  while (i < len_) {
+    last = i;
+    i += WholeCharLen(what, i);
+  }
+  endsWhole_ = !(len_ > 0 && last == len_ - 1 && Lead(s_[last]));
+}
+
+std::size_t WholeCharFinder::Find(const unsigned char* buf, std::size_t pos, std::size_t stop, std::size_t end,
+                                  std::size_t& kb) const noexcept {
+  if (len_ == 0) return npos;
+  while (pos <= stop && stop - pos >= len_) {
+    const void* h = std::memchr(buf + pos + anchor_, s_[anchor_], stop - len_ - pos + 1);
+    if (h == nullptr) return npos;
+    const std::size_t q = static_cast<std::size_t>(static_cast<const unsigned char*>(h) - buf) - anchor_;
+    pos = q + 1;
+    if (!SameBytes(buf + q, s_, len_)) continue;
+    // Boundary test: back over the run of possible lead bytes before q
+    // (stopping at kb); from the run's start the bytes pair up.
+    std::size_t i = q;
+    while (i > kb && Lead(buf[i - 1])) --i;
+    if ((q - i) % 2 == 0 || Break(buf[q])) {
+      kb = q;
+      if (endsWhole_ || q + len_ == end || Break(buf[q + len_])) return q;
+    } else {
+      kb = q + 1;  // q is a trail byte: its character ends at q + 1
+    }
+  }
+  return npos;
+}
+
+std::vector<std::size_t> FindAllWholeChars(std::string_view text, std::string_view what) {
+  std::vector<std::size_t> hits;
+  const WholeCharFinder finder(what);
+  std::size_t kb = 0;
+  for (std::size_t q = finder.Find(text, 0, text.size(), kb); q != npos;) {
+    hits.push_back(q);
+    kb = q + finder.Length();  // a hit ends on a boundary
+    q = finder.Find(text, kb, text.size(), kb);
+  }
+  return hits;
+}
+
 std::size_t WholeCharLen(std::string_view s, std::size_t pos) noexcept {
   return (Lead(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size() &&
           !Break(static_cast<unsigned char>(s[pos + 1])))
@@ -328,17 +326,17 @@ std::size_t FindWholeChars(std::string_view text, std::string_view what, std::si
   std::size_t i = from;
   while (i > 0 && Lead(buf[i - 1])) --i;
   std::size_t kb = ((from - i) % 2 == 0 || Break(buf[from])) ? from : from - 1;
-  return Searcher(what).Find(buf, from, text.size(), kb);
+  return WholeCharFinder(what).Find(text, from, text.size(), kb);
 }
 
 ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view search,
                                       IReplacementSource& source, std::size_t maxLength, bool recordSpans) {
   ReplaceAllResult res;
-  const Searcher finder(search);
+  const WholeCharFinder finder(search);
   const std::size_t len = finder.Length();
   std::string_view r = source.Next();
   std::size_t kb = 0;
-  std::size_t q = finder.Find(reinterpret_cast<const unsigned char*>(text.data()), 0, text.size(), kb);
+  std::size_t q = finder.Find(text, 0, text.size(), kb);
   if (q == npos) return res;  // nothing copied, nothing changed
 
   GapText cur(text);
@@ -365,7 +363,7 @@ ReplaceAllResult ReplaceAllWholeChars(std::string_view text, std::string_view se
     const std::size_t pos = kb + (barrier > t ? barrier - t : 0);
 
     r = source.Next();
-    q = finder.Find(cur.Data(), pos, cur.BufferSize(), kb);
+    q = finder.Find(cur.Data(), pos, cur.BufferSize(), cur.BufferSize(), kb);
     if (q == npos) break;
   }
   res.text = cur.Take();

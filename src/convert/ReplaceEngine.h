@@ -34,6 +34,34 @@ std::size_t WholeCharLen(std::string_view s, std::size_t pos) noexcept;
 // `from`; npos when none (always npos for an empty `what`).
 std::size_t FindWholeChars(std::string_view text, std::string_view what, std::size_t from = 0) noexcept;
 
+// A search text prepared for scanning: finds whole-character occurrences
+// reading each byte of the text about once, given a character boundary to
+// start from. The search text must outlive the finder.
+class WholeCharFinder {
+ public:
+  explicit WholeCharFinder(std::string_view what) noexcept;
+  std::size_t Length() const noexcept { return len_; }
+  // First occurrence starting at or after pos and ending by stop, in a text
+  // buf[0, end) (stop <= end); npos when none. kb is a character boundary
+  // <= pos, and nothing before it is read; on return it is the last
+  // boundary learned (<= the position found).
+  std::size_t Find(const unsigned char* buf, std::size_t pos, std::size_t stop, std::size_t end,
+                   std::size_t& kb) const noexcept;
+  std::size_t Find(std::string_view text, std::size_t pos, std::size_t stop, std::size_t& kb) const noexcept {
+    return Find(reinterpret_cast<const unsigned char*>(text.data()), pos, stop, text.size(), kb);
+  }
+
+ private:
+  const unsigned char* s_;
+  std::size_t len_;
+  std::size_t anchor_ = 0;
+  bool endsWhole_ = true;
+};
+
+// Every whole-character occurrence of `what`, left to right and never
+// overlapping: what searching again from the end of each hit finds. One pass.
+std::vector<std::size_t> FindAllWholeChars(std::string_view text, std::string_view what);
+
 // Supplies the replacement of each pass. Next is called once per pass before
 // the search, the last (unsuccessful) pass included; the view returned stays
 // valid until the next call.

@@ -1,6 +1,9 @@
 // Undo, redo, cut, copy, paste and select all of the main window. Each acts
-// on whichever pane has the keyboard focus, and only while the application
-// is in front; in the panes undo and redo walk the pane's snapshot ring.
+// on whichever text field has the keyboard focus, tried in the order of the
+// panes, the bars' edit boxes Edit2 to Edit5 and the secondary windows' edit
+// boxes, and only while the application is in front; in the panes undo and
+// redo walk the pane's snapshot ring. Redo and select all serve the panes
+// only.
 #include <string>
 
 #include "app/MainForm1.h"
@@ -19,35 +22,43 @@ TRichEditSx* TMainForm1::FocusedPane() noexcept {
   return nullptr;
 }
 
+void TMainForm1::SecondaryEditAction(EditBoxAction action) {
+  if (!host_.ApplicationActive()) return;
+  if (SettingsEditAction && SettingsEditAction(action)) return;
+  if (CountGridEditAction) CountGridEditAction(action);
+}
+
 void TMainForm1::Undo1Click() {
-  if (FocusedEditBoxAction(EditBoxAction::Undo)) return;
-  if (TRichEditSx* pane = FocusedPane()) pane->Undo();
+  if (TRichEditSx* pane = FocusedPane()) return pane->Undo();
+  if (!FocusedEditBoxAction(EditBoxAction::Undo)) SecondaryEditAction(EditBoxAction::Undo);
 }
 
 void TMainForm1::Redo1Click() {
   if (TRichEditSx* pane = FocusedPane()) pane->Redo();
 }
 
+void TMainForm1::ClipboardCommand(EditBoxAction action,
+                                  const std::function<void(TRichEditSx&, IClipboard&)>& paneOp) {
+  if (TRichEditSx* pane = FocusedPane()) {
+    if (IClipboard* cb = host_.Clipboard()) paneOp(*pane, *cb);
+  } else if (!FocusedEditBoxAction(action)) {
+    SecondaryEditAction(action);
+  }
+}
+
 void TMainForm1::Cut1Click() {
-  if (FocusedEditBoxAction(EditBoxAction::Cut)) return;
-  TRichEditSx* pane = FocusedPane();
-  if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->CutToClipboard(*cb);
+  ClipboardCommand(EditBoxAction::Cut, [](TRichEditSx& p, IClipboard& cb) { p.CutToClipboard(cb); });
 }
 
 void TMainForm1::Copy1Click() {
-  if (FocusedEditBoxAction(EditBoxAction::Copy)) return;
-  TRichEditSx* pane = FocusedPane();
-  if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->CopyToClipboard(*cb);
+  ClipboardCommand(EditBoxAction::Copy, [](TRichEditSx& p, IClipboard& cb) { p.CopyToClipboard(cb); });
 }
 
 void TMainForm1::Paste1Click() {
-  if (FocusedEditBoxAction(EditBoxAction::Paste)) return;
-  TRichEditSx* pane = FocusedPane();
-  if (IClipboard* cb = host_.Clipboard(); pane && cb) pane->PasteFromClipboard(*cb);
+  ClipboardCommand(EditBoxAction::Paste, [](TRichEditSx& p, IClipboard& cb) { p.PasteFromClipboard(cb); });
 }
 
 void TMainForm1::SelectAllClick() {
-  if (FocusedEditBoxAction(EditBoxAction::SelectAll)) return;
   if (TRichEditSx* pane = FocusedPane()) pane->SelectAll();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Clock port: time of day and the millisecond tick.
 #include <cstdint>
+#include <string>
 
 namespace hanaroku {
 
@@ -18,5 +19,10 @@ class IClock {
 };
 
 IClock& SystemClock();
+
+// A date and a time in the formats of the user's locale (UTF-8): the short
+// date format ("2001/01/01" in Japan) and the long time format ("9:05:03").
+std::string ShortDateText(const TimeOfDay& t);
+std::string LongTimeText(const TimeOfDay& t);
 
 }  // namespace hanaroku

@@ -13,6 +13,7 @@
 #include "app/MainForm1.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FindDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Timer.h"
 #include "controls/RichEditTestSupport.h"
@@ -22,12 +23,17 @@ namespace hanaroku::testing {
 
 struct FakeDialogs final : IDialogs {
   std::vector<std::string> messages;
+  std::vector<std::string> captions;
+  std::vector<MsgIcon> icons;
+  int beeps = 0;
   std::deque<MsgResult> answers;
   std::deque<std::string> openPaths, savePaths;  // empty string: cancel
   std::vector<FileDialogSpec> specs;
   std::function<void()> onMessage;  // runs as each box is shown
-  MsgResult MessageBox(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
+  MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons, MsgIcon icon) override {
     messages.push_back(text);
+    captions.push_back(caption);
+    icons.push_back(icon);
     if (onMessage) onMessage();
     if (answers.empty()) return MsgResult::Ok;
     auto a = answers.front();
@@ -54,7 +60,8 @@ struct FakeDialogs final : IDialogs {
     }
     return ok;
   }
-  bool ChooseFont(FontSpec&, bool) override { return false; }
+  bool fontChosen = false;  // the font dialog's answer
+  bool ChooseFont(FontSpec&, bool) override { return fontChosen; }
   std::deque<TColor> colors;  // chosen colours; none left: cancel
   bool ChooseColor(TColor& c) override {
     if (colors.empty()) return false;
@@ -62,7 +69,7 @@ struct FakeDialogs final : IDialogs {
     colors.pop_front();
     return true;
   }
-  void Beep() override {}
+  void Beep() override { ++beeps; }
 };
 
 struct FakeShell final : IShell {
@@ -107,9 +114,17 @@ struct MemoryFs final : IFileSystem {
 using FakeTimer = test::FakeTimer;
 
 struct FakeClock final : IClock {
+  TimeOfDay local;
   TimeOfDay UtcNow() const override { return {}; }
-  TimeOfDay LocalNow() const override { return {}; }
+  TimeOfDay LocalNow() const override { return local; }
   std::uint32_t TickMs() const override { return 0; }
+};
+
+// The modeless find and replace dialogs: remembers what was shown; a test
+// presses a button by setting the options and calling the handler.
+struct FakeFindDialogs final : IFindDialogs {
+  std::vector<TFindDialog*> shown;
+  void Execute(TFindDialog& d) override { shown.push_back(&d); }
 };
 
 struct FakeHost final : IMainWindowHost {
@@ -126,7 +141,6 @@ struct FakeHost final : IMainWindowHost {
   void Maximize() override { ++maximized; }
   void CloseWindow() override { ++closes; }
   void Repaint() override {}
-  void FocusPane(PaneId) override {}
   void LayoutChanged() override {}
   void StatusPanelChanged(int) override {}
   void MenuChecksChanged() override {}
@@ -141,6 +155,10 @@ struct FakeHost final : IMainWindowHost {
   IClipboard* Clipboard() override { return &clipboard; }
   IPrinter* printer = nullptr;
   IPrinter* Printer() override { return printer; }
+  FakeFindDialogs findDialogs;
+  IFindDialogs* FindDialogs() override { return &findDialogs; }
+  std::vector<PaneId> focused;
+  void FocusPane(PaneId p) override { focused.push_back(p); }
 };
 
 class MainForm : public ::testing::Test {

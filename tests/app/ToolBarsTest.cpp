@@ -237,11 +237,14 @@ TEST_F(MainForm, EditCommandsServeTheFocusedEditBox) {
   host.focus = FocusOwner::Edit3;
   form.Execute(Command::Cut1Click);
   form.Execute(Command::Paste1Click);
+  form.Execute(Command::Undo1Click);
+  // Redo and select all serve the panes only.
   form.Execute(Command::SelectAllClick);
+  form.Execute(Command::Redo1Click);
   ASSERT_EQ(view.actions.size(), 3u);
   EXPECT_EQ(view.actions[0].first, BarControl("Edit3"));
   EXPECT_EQ(view.actions[0].second, EditBoxAction::Cut);
-  EXPECT_EQ(view.actions[2].second, EditBoxAction::SelectAll);
+  EXPECT_EQ(view.actions[2].second, EditBoxAction::Undo);
   host.active = false;  // only while the program is in front
   form.Execute(Command::Copy1Click);
   EXPECT_EQ(view.actions.size(), 3u);

@@ -1,8 +1,12 @@
 // Undo, redo and the clipboard commands of the main window: they act on the
-// focused pane only, only while the application is in front.
+// focused text field only, only while the application is in front.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <vector>
+
 #include "app/MainFormFixture.h"
+#include "platform/Encoding.h"
 
 namespace hanaroku {
 namespace {
@@ -93,6 +97,71 @@ TEST_F(MainForm, CharactersShiftJisCannotHoldAreNamedBeforeTheyAreLost) {
   dialogs.answers = {MsgResult::No};
   form.RichEditNx2.CharInput(u"\u00e9\u4e00");  // é is not in code page 932
   EXPECT_EQ(form.RichEditNx2.Text(), S("歌") + "??");
+}
+
+}  // namespace
+}  // namespace hanaroku
+
+namespace hanaroku {
+namespace {
+
+using namespace testing;
+
+// The real edit boxes of the bars, as far as the edit commands reach them:
+// each holds a selection and does the clipboard work on it.
+struct EditBoxesView final : IToolBarView {
+  TToolBarControls& bars;
+  FakeClipboard& clipboard;
+  std::map<std::string, std::string, std::less<>> selection;
+  std::vector<EditBoxAction> actions;
+  EditBoxesView(TToolBarControls& b, FakeClipboard& c) : bars(b), clipboard(c) {}
+  void ControlChanged(ControlRef) override {}
+  void EditAction(ControlRef c, EditBoxAction a) override {
+    actions.push_back(a);
+    if (a == EditBoxAction::Copy) clipboard.SetText(enc::Utf8ToUtf16(selection[std::string(DefOf(c).name)]));
+  }
+};
+
+TEST_F(MainForm, TheFocusInTheTitleBoxCopiesItsSelection) {
+  EditBoxesView view(form.BarControls, host.clipboard);
+  form.BarControls.SetView(&view);
+  form.RichEditNx1.SetText(S("右の歌"));
+  form.RichEditNx1.SelectAll();
+  view.selection["Edit4"] = "作";
+  host.focus = FocusOwner::Edit4;
+  form.Execute(Command::Copy1Click);
+  EXPECT_EQ(host.clipboard.content, u"作");
+  EXPECT_EQ(form.RichEditNx1.Text(), S("右の歌"));
+  // Select all and redo are the panes' only.
+  form.Execute(Command::SelectAllClick);
+  form.Execute(Command::Redo1Click);
+  EXPECT_EQ(view.actions, (std::vector<EditBoxAction>{EditBoxAction::Copy}));
+  form.BarControls.SetView(nullptr);
+}
+
+TEST_F(MainForm, TheSecondaryWindowsTakeWhatNoOtherFieldTook) {
+  std::vector<std::pair<char, EditBoxAction>> seen;
+  bool settingsFocused = false;
+  form.SettingsEditAction = [&](EditBoxAction a) {
+    if (settingsFocused) seen.emplace_back('s', a);
+    return settingsFocused;
+  };
+  form.CountGridEditAction = [&](EditBoxAction a) { seen.emplace_back('g', a); };
+  host.focus = FocusOwner::RightPane;
+  form.RichEditNx1.SetText(S("歌"));
+  form.RichEditNx1.SelectAll();
+  form.Execute(Command::Cut1Click);  // the pane's cut alone holds the clipboard
+  EXPECT_EQ(host.clipboard.content, u"歌");
+  EXPECT_TRUE(seen.empty());
+  host.focus = FocusOwner::Other;
+  form.Execute(Command::Paste1Click);
+  settingsFocused = true;
+  form.Execute(Command::Undo1Click);
+  form.Execute(Command::SelectAllClick);
+  EXPECT_EQ(seen, (std::vector<std::pair<char, EditBoxAction>>{{'g', EditBoxAction::Paste}, {'s', EditBoxAction::Undo}}));
+  host.active = false;
+  form.Execute(Command::Copy1Click);
+  EXPECT_EQ(seen.size(), 2u);
 }
 
 }  // namespace

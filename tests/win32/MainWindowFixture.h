@@ -15,10 +15,14 @@
 
 namespace hanaroku::win32::test {
 
-inline void PumpMain() {
+// What is queued; with a main window through the program's loop, which
+// shows every message to the window first (menu shortcuts, the keys of the
+// find dialogs).
+inline void PumpMain(MainWindow* main = nullptr) {
   MSG msg;
   for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
     if (msg.message == WM_QUIT) continue;  // posted by a main window going away
+    if (main && main->PreTranslate(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
@@ -50,6 +54,7 @@ class MainWindowTest : public ::testing::Test {
   MainWindow& Main() { return *main_; }
   TMainForm1& Form() { return main_->Form(); }
   const ScratchDir& Dir() const { return dir_; }
+  void Pump() { PumpMain(main_.get()); }
 
   // A press and release in the middle of the control's window.
   void Click(std::string_view control) {

@@ -62,6 +62,8 @@ void CALLBACK DriveTimer(HWND, UINT, UINT_PTR, DWORD) {
   (*d->onDialog)(found);
 }
 
+int gExpectedDialogs = 0;  // ExpectedDialogs scopes open: find dialogs may show
+
 // A message box or dialog that a test did not expect would wait for a click
 // until the suite's time limit: fail the test at once and dismiss the box.
 LRESULT CALLBACK UnexpectedDialogHook(int code, WPARAM wp, LPARAM lp) {
@@ -69,7 +71,8 @@ LRESULT CALLBACK UnexpectedDialogHook(int code, WPARAM wp, LPARAM lp) {
     HWND wnd = reinterpret_cast<HWND>(wp);
     wchar_t cls[16] = {};
     ::GetClassNameW(wnd, cls, 16);
-    if (std::wstring(cls) == L"#32770") {
+    const bool findDialog = ::GetDlgItem(wnd, 0x480) != nullptr;  // the search box of FindText / ReplaceText
+    if (std::wstring(cls) == L"#32770" && !(findDialog && gExpectedDialogs > 0)) {
       wchar_t caption[256] = {};
       ::GetWindowTextW(wnd, caption, 256);
       std::wstring text;
@@ -133,6 +136,9 @@ std::string ControlText(HWND dialog, int id) {
 void PressButton(HWND dialog, int id) {
   ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
+
+ExpectedDialogs::ExpectedDialogs() noexcept { ++gExpectedDialogs; }
+ExpectedDialogs::~ExpectedDialogs() { --gExpectedDialogs; }
 
 ScratchDir::ScratchDir() {
   wchar_t temp[MAX_PATH + 1] = {};

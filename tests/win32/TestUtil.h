@@ -22,6 +22,16 @@ class ScratchDir {
   std::string path_;
 };
 
+// The modeless find and replace dialogs may show while the scope lives; any
+// other dialog still fails the test at once.
+class ExpectedDialogs {
+ public:
+  ExpectedDialogs() noexcept;
+  ~ExpectedDialogs();
+  ExpectedDialogs(const ExpectedDialogs&) = delete;
+  ExpectedDialogs& operator=(const ExpectedDialogs&) = delete;
+};
+
 // Raw helpers that do not go through the code under test.
 void WriteRaw(const std::string& path, const std::string& bytes);
 std::string ReadRaw(const std::string& path);

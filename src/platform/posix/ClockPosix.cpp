@@ -1,6 +1,8 @@
 #include <sys/time.h>
 #include <time.h>
 
+#include <cstdio>
+
 #include "platform/Clock.h"
 
 namespace hanaroku {
@@ -43,6 +45,23 @@ class PosixClock final : public IClock {
 IClock& SystemClock() {
   static PosixClock clock;
   return clock;
+}
+
+}  // namespace hanaroku
+
+namespace hanaroku {
+
+// The formats of a Japanese locale.
+std::string ShortDateText(const TimeOfDay& t) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day);
+  return buf;
+}
+
+std::string LongTimeText(const TimeOfDay& t) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%d:%02d:%02d", t.hour, t.minute, t.second);
+  return buf;
 }
 
 }  // namespace hanaroku

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/Clock.h"
+#include "platform/Encoding.h"
 
 namespace hanaroku {
 namespace {
@@ -34,7 +35,40 @@ class Win32Clock final : public IClock {
   std::uint32_t TickMs() const override { return ::timeGetTime(); }
 };
 
+SYSTEMTIME ToSystemTime(const TimeOfDay& t) {
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(t.year);
+  st.wMonth = static_cast<WORD>(t.month);
+  st.wDay = static_cast<WORD>(t.day);
+  st.wDayOfWeek = static_cast<WORD>(t.dayOfWeek);
+  st.wHour = static_cast<WORD>(t.hour);
+  st.wMinute = static_cast<WORD>(t.minute);
+  st.wSecond = static_cast<WORD>(t.second);
+  st.wMilliseconds = static_cast<WORD>(t.millisecond);
+  return st;
+}
+
+std::string ToUtf8(const wchar_t* text) {
+  std::u16string s;
+  for (; *text; ++text) s.push_back(static_cast<char16_t>(*text));
+  return enc::Utf16ToUtf8(s);
+}
+
 }  // namespace
+
+std::string ShortDateText(const TimeOfDay& t) {
+  const SYSTEMTIME st = ToSystemTime(t);
+  wchar_t buf[128] = {};
+  if (!::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, 128)) return {};
+  return ToUtf8(buf);
+}
+
+std::string LongTimeText(const TimeOfDay& t) {
+  const SYSTEMTIME st = ToSystemTime(t);
+  wchar_t buf[128] = {};
+  if (!::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buf, 128)) return {};
+  return ToUtf8(buf);
+}
 
 IClock& SystemClock() {
   static Win32Clock clock;

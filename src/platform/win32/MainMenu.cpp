@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-#include "platform/win32/Gdi.h"
+#include "editing/ColorPopup.h"
+#include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Win32Ports.h"
 
 namespace hanaroku::win32 {
@@ -15,7 +16,7 @@ void AppendItem(HMENU menu, const MenuItemDef& def, HMENU subMenu) {
   mii.fMask = MIIM_DATA | MIIM_FTYPE | MIIM_ID;
   mii.dwItemData = reinterpret_cast<ULONG_PTR>(&def);
   if (def.kind == MenuKind::Separator) {
-    mii.fType = MFT_SEPARATOR;
+    mii.fType = MFT_SEPARATOR | (def.ownerDraw ? MFT_OWNERDRAW : 0);
   } else {
     mii.fMask |= MIIM_STRING;
     mii.fType = def.ownerDraw ? MFT_OWNERDRAW : MFT_STRING;
@@ -59,9 +60,19 @@ std::size_t FillMenu(HMENU menu, std::span<const MenuItemDef> items, std::size_t
   return pos;
 }
 
-int ColorIndex(Command c) noexcept {
-  int i = static_cast<int>(c) - static_cast<int>(Command::N24Click);
-  return (i >= 0 && i < 12) ? i : -1;
+// The system's menu font as the painting port describes fonts.
+PaintFont MenuFont() {
+  NONCLIENTMETRICSW ncm{};
+  ncm.cbSize = sizeof ncm;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+  const LOGFONTW& lf = ncm.lfMenuFont;
+  PaintFont f;
+  f.name = Narrow(lf.lfFaceName);
+  f.height = lf.lfHeight < 0 ? -lf.lfHeight : (lf.lfHeight > 0 ? lf.lfHeight : 12);
+  f.bold = lf.lfWeight >= FW_BOLD;
+  f.italic = lf.lfItalic != 0;
+  f.charset = lf.lfCharSet;
+  return f;
 }
 
 }  // namespace
@@ -129,54 +140,20 @@ void UpdateMenuItems(HMENU menu, const MenuState& state) {
   }
 }
 
-void MeasureColorItem(HWND wnd, MEASUREITEMSTRUCT& mis) {
+void MeasureColorItem(HWND, MEASUREITEMSTRUCT& mis) {
   const auto* def = reinterpret_cast<const MenuItemDef*>(mis.itemData);
-  int textWidth = 0;
-  if (def && !def->caption.empty()) {
-    WindowDc dc(wnd);
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    FontPtr font(::CreateFontIndirectW(&ncm.lfMenuFont));
-    SelectGuard use(dc.Get(), font.get());
-    std::wstring text = Widen(def->caption);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    textWidth = size.cx + 8;
-  }
-  mis.itemWidth = 60 + textWidth;
-  mis.itemHeight = 18;
+  if (!def) return;
+  const Size size = MeasurePopupItem(def->name, def->kind == MenuKind::Separator);
+  mis.itemWidth = static_cast<UINT>(size.width);
+  mis.itemHeight = static_cast<UINT>(size.height);
 }
 
-void DrawColorItem(DRAWITEMSTRUCT& dis) {
+void DrawColorItem(DRAWITEMSTRUCT& dis, bool wordWrapChecked) {
   const auto* def = reinterpret_cast<const MenuItemDef*>(dis.itemData);
-  HDC dc = dis.hDC;
-  RECT r = dis.rcItem;
-  bool selected = (dis.itemState & ODS_SELECTED) != 0;
-  bool grayed = (dis.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-  ::FillRect(dc, &r, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
   if (!def) return;
-  int index = ColorIndex(def->command);
-  RECT swatch{r.left + 18, r.top + 3, r.left + 58, r.bottom - 3};
-  if (index >= 0) {
-    BrushPtr brush = MakeSolidBrush(PopupColor(index));
-    ::FillRect(dc, &swatch, brush.get());
-    ::FrameRect(dc, &swatch, ::GetSysColorBrush(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
-  }
-  if (!def->caption.empty()) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    FontPtr font(::CreateFontIndirectW(&ncm.lfMenuFont));
-    DcStateGuard state(dc);  // restores the old font before ours is deleted
-    ::SelectObject(dc, font.get());
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-    RECT text{swatch.right + 6, r.top, r.right, r.bottom};
-    std::wstring caption = Widen(def->caption);
-    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-  }
+  GdiCanvas canvas(dis.hDC);
+  PaintPopupItem(canvas, def->name, def->caption, def->kind == MenuKind::Separator, FromRECT(dis.rcItem),
+                 wordWrapChecked, MenuFont());
 }
 
 }  // namespace hanaroku::win32

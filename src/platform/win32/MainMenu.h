@@ -46,8 +46,9 @@ void UpdateMenuItems(HMENU menu, const MenuState& state);
 // The table entry behind a menu item, or null.
 const MenuItemDef* ItemDef(HMENU menu, UINT position, bool byPosition);
 
-// Owner-drawn colour items of PopupMenu1.
+// Owner-drawn items of PopupMenu1; the box of "折り返し" follows the
+// right pane's word wrap.
 void MeasureColorItem(HWND wnd, MEASUREITEMSTRUCT& mis);
-void DrawColorItem(DRAWITEMSTRUCT& dis);
+void DrawColorItem(DRAWITEMSTRUCT& dis, bool wordWrapChecked);
 
 }  // namespace hanaroku::win32

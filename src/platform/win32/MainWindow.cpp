@@ -100,6 +100,7 @@ void MainWindow::Create(const std::string& programFile) {
   printer_.SetOwner(wnd_);
   secondary_ = std::make_unique<SecondaryWindowsHost>(wnd_, form_->Windows());
   form_->Windows().SetHost(secondary_.get());
+  findDialogs_.SetOwner(wnd_);
 
   form_->FormCreate();
   ApplyBounds();
@@ -121,6 +122,7 @@ void MainWindow::Show(int showCommand) {
 }
 
 bool MainWindow::PreTranslate(MSG& msg) {
+  if (findDialogs_.PreTranslate(msg)) return true;
   if (msg.message != WM_KEYDOWN || !wnd_) return false;
   if (msg.hwnd != wnd_ && !::IsChild(wnd_, msg.hwnd)) return false;
   bool ctrl = ::GetKeyState(VK_CONTROL) < 0, alt = ::GetKeyState(VK_MENU) < 0, shift = ::GetKeyState(VK_SHIFT) < 0;
@@ -278,7 +280,7 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_DRAWITEM:
       if (wp == 0) {
-        DrawColorItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        DrawColorItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lp), form_ && form_->WordWrap);
         return TRUE;
       }
       break;
@@ -312,6 +314,11 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       OnActivate(wp);
       break;
     default:
+      if (msg == findDialogs_.Message() && msg != 0) {
+        findDialogs_.Dispatch(lp);
+        RefreshToolBars();
+        return 0;
+      }
       break;
   }
   return ::DefWindowProcW(wnd_, msg, wp, lp);
@@ -421,6 +428,7 @@ void MainWindow::OnContextMenu(HWND target, int x, int y) {
     y = r.top + 8;
   }
   UpdateMenuItems(popup_, CurrentMenuState());
+  form_->NNButton9Click();
   ::TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, wnd_, nullptr);
 }
 

@@ -13,6 +13,7 @@
 #include "app/MainForm1.h"
 #include "platform/win32/BannerWindow.h"
 #include "platform/win32/ClockWindow.h"
+#include "platform/win32/FindDialogsWin32.h"
 #include "platform/win32/HookableWindow.h"
 #include "platform/win32/MainMenu.h"
 #include "platform/win32/PrinterWin32.h"
@@ -79,6 +80,8 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   IDropAcceptance* DropAcceptance() override { return &dropAcceptance_; }
   IPrinter* Printer() override { return &printer_; }
   PrinterWin32& PrintDialog1() noexcept { return printer_; }
+  IFindDialogs* FindDialogs() override { return &findDialogs_; }
+  FindDialogsWin32& FindReplaceDialogs() noexcept { return findDialogs_; }
 
   // IToolBarView
   void ControlChanged(ControlRef c) override;
@@ -141,6 +144,7 @@ class MainWindow final : public IMainWindowHost, public IToolBarView {
   std::unique_ptr<TMainForm1> form_;
   std::unique_ptr<SecondaryWindowsHost> secondary_;  // the settings and count-grid windows
   std::unique_ptr<HookableWindow> formHook_;  // the window itself, for the drop targets
+  FindDialogsWin32 findDialogs_;  // after the model: its dialogs go first
 
   ToolBarWindow bars_[kToolBarCount];  // NNBar1, NNBar3, NNBar4, NNBer5, NNBar2
   ClockWindow clock_;  // ClockLabel2, in its cell of NNBar1
