@@ -19,6 +19,7 @@
 #include "app/ToolBars.h"
 #include "controls/ClockLabel.h"
 #include "controls/DropDst.h"
+#include "controls/LongCommand.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ScriptConversions.h"
@@ -423,8 +424,14 @@ class TMainForm1 {
     IMainWindowHost& host_;
   };
   HourglassCursor hourglass_{host_};
-  TScriptConversions conversions_{RichEditNx2, StopWatch1, clock_,
-                                  [this](int panel, const std::string& text) { SetPanel(panel, text); }, hourglass_};
+
+ public:
+  // Stopwatch, hourglass and status panel of every long command.
+  LongCommandEnv LongCommands{StopWatch1, hourglass_,
+                              [this](int panel, const std::string& text) { SetPanel(panel, text); }};
+
+ private:
+  TScriptConversions conversions_{RichEditNx2, LongCommands, clock_};
   TVerseCommands verse_{RichEditNx2,
                         MsgSCR1,
                         fs_,
