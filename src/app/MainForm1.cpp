@@ -55,6 +55,7 @@ TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock
   // The right pane's caret position follows keys, clicks and changes.
   RichEditNx1.OnKeyDown = RichEditNx1.OnKeyUp = [this](int, bool, bool) { GetColRow(); };
   RichEditNx1.OnMouseDown = RichEditNx1.OnMouseUp = RichEditNx1.OnChange = [this] { GetColRow(); };
+  PageSettings.OnCheckBoxChange = [this](int) { host_.PageControlsChanged(); };
   for (TRichEditSx* pane : {&RichEditNx1, &RichEditNx2})
     pane->ConfirmLoss = [this](const std::u16string& lost) { return ConfirmCharacterLoss(lost); };
   if (timers_) MsgSCR1.SetTimer(timers_());
@@ -103,23 +104,7 @@ bool TMainForm1::IsChecked(CheckMark m) const noexcept {
 
 void TMainForm1::FormCreate() {
   DoubleBuffered = true;
-  bgc = "#fff8dc";
-  mclo = "#8080FF";
-  mclt = "#D0A2A2";
-  Lcl = "#CDC0A5";
-  Edit4 = "作品";
-  Edit5 = "sakuhin";
-  Mfn = "ＭＳ 明朝";
-  Dai = "#8E8571";
-  Lint = "Back";
-  Linu = "index.htm";
-  fze = "2";
-  CheckBox4 = CheckBox5 = CheckBox8 = CheckBox14 = true;
-  CheckBox1 = CheckBox2 = CheckBox3 = CheckBox6 = CheckBox7 = false;
-  CheckBox9 = CheckBox10 = CheckBox11 = CheckBox12 = CheckBox13 = false;
-  FLink = false;
-  TableWidth = "700";
-  RuleWidth = "800";
+  PageSettings.ResetToDefaults();
   HitCount = 0;
   RichEditNx1.SetVertical(true);
   RichEditNx2.SetVertical(true);
@@ -142,8 +127,8 @@ void TMainForm1::FormCreate() {
   RichEditNx2.ClearAll();
   RightFileName.clear();
   LeftFileName.clear();
-  RightHtmlFileName.clear();
-  LeftHtmlFileName.clear();
+  html_.RightHtmlFileName.clear();
+  html_.LeftHtmlFileName.clear();
   RichEditNx1.SetModified(false);
   RichEditNx2.SetModified(false);
   TextOpenDialog1.fileName = TextOpenDialog2.fileName = "*.txt";
@@ -161,9 +146,7 @@ void TMainForm1::FormCreate() {
   SyncChecks();
   RightTextColor = RichEditNx1.Font().color;
   LeftTextColor = RichEditNx2.Font().color;
-  if (CheckBox1 && CheckBox2) SetCheckBox(1, false);
-  SavedLineColor1 = mclo;
-  SavedLineColor2 = mclt;
+  PageSettings.AfterRestore();
   LeftPaneWidth = SavedLeftWidth;
   BarControls.SetText("Edit4", Edit4);
   BarControls.SetText("Edit5", Edit5);
@@ -497,6 +480,10 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::KatakanaButton2Click, &TMainForm1::KatakanaButton2Click},
     {Command::ShineSpeedButton21Click, &TMainForm1::ShineSpeedButton21Click},
     {Command::HiraganaButton1Click, &TMainForm1::HiraganaButton1Click},
+    {Command::ShineSpeedButton35Click, &TMainForm1::ShineSpeedButton35Click},
+    {Command::ShineSpeedButton40Click, &TMainForm1::ShineSpeedButton40Click},
+    {Command::ShineSpeedButton36Click, &TMainForm1::ShineSpeedButton36Click},
+    {Command::ShineSpeedButton38Click, &TMainForm1::ShineSpeedButton38Click},
     {Command::VHClick, &TMainForm1::VHClick},
     {Command::Font1Click, &TMainForm1::Font1Click},
     {Command::N7Click, &TMainForm1::N7Click},

@@ -1,5 +1,6 @@
 #include "TestUtil.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -185,6 +186,33 @@ int CountFiles(const std::string& dir) {
   } while (::FindNextFileW(find, &fd));
   ::FindClose(find);
   return n;
+}
+
+void Pump() {
+  MSG msg;
+  for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (msg.message == WM_QUIT) continue;  // posted by a main window going away
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+std::string PanelText(HWND main, int index) {
+  HWND bar = ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
+  LRESULT r = ::SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(index), 0);
+  std::wstring text(LOWORD(r) + 1, L'\0');
+  ::SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(LOWORD(r));
+  return Narrow(text);
+}
+
+bool IsElapsedText(const std::string& s) {
+  if (s.size() != 12) return false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const bool colon = i == 2 || i == 5 || i == 8;
+    if (colon ? s[i] != ':' : (s[i] < '0' || s[i] > '9')) return false;
+  }
+  return true;
 }
 
 }  // namespace hanaroku::win32::test

@@ -57,4 +57,11 @@ bool PumpUntil(Done done, DWORD limitMs = 2000) {
   return done();
 }
 
+// Dispatches the messages waiting in the thread's queue.
+void Pump();
+// The text of a panel of the main window's status bar (UTF-8).
+std::string PanelText(HWND main, int index);
+// True for the stopwatch's "hh:mm:ss:mmm".
+bool IsElapsedText(const std::string& s);
+
 }  // namespace hanaroku::win32::test

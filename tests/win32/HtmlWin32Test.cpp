@@ -1,0 +1,153 @@
+// The HTML pages in the real main window: "換" turns the poem in the left
+// pane into a page, "保" saves it through the real save dialog; a hidden
+// left pane keeps the size it has when shown, so it breaks its lines alike.
+#include "TestUtil.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "platform/Encoding.h"
+#include "platform/win32/MainWindow.h"
+
+namespace hanaroku::win32 {
+namespace {
+
+using test::IsElapsedText;
+using test::PanelText;
+using test::Pump;
+
+// Answers the next file dialog with a file name: a hook sees the dialog
+// come up, a timer then types the name into it and presses OK.
+class FileDialogAnswer {
+ public:
+  explicit FileDialogAnswer(std::string path) {
+    path_ = Widen(path);
+    hook_ = ::SetWindowsHookExW(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId());
+  }
+  ~FileDialogAnswer() {
+    if (hook_) ::UnhookWindowsHookEx(hook_);
+    for (UINT_PTR t : {timer_, giveUp_})
+      if (t) ::KillTimer(nullptr, t);
+    hook_ = nullptr;
+    timer_ = giveUp_ = 0;
+    dialog_ = nullptr;
+  }
+  FileDialogAnswer(const FileDialogAnswer&) = delete;
+  FileDialogAnswer& operator=(const FileDialogAnswer&) = delete;
+  static int Answered() noexcept { return answered_; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_ACTIVATE && !dialog_) {
+      HWND wnd = reinterpret_cast<HWND>(wp);
+      wchar_t cls[16] = {};
+      ::GetClassNameW(wnd, cls, 16);
+      if (std::wstring(cls) == L"#32770") {
+        dialog_ = wnd;
+        timer_ = ::SetTimer(nullptr, 0, 100, &Type);
+        return 0;  // expected: not passed on to the hook that fails on dialogs
+      }
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static void CALLBACK Type(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    HWND dlg = dialog_;
+    if (!::IsWindow(dlg)) return;
+    if (id == giveUp_) {
+      giveUp_ = 0;
+      // Still open: the name did not take. Close it rather than wait.
+      ADD_FAILURE() << "the file dialog did not take the name";
+      ::PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+      return;
+    }
+    // The file name box: the edit of the combo box cmb13, or edt1.
+    HWND name = nullptr;
+    if (HWND combo = ::GetDlgItem(dlg, 0x47c))
+      name = reinterpret_cast<HWND>(::SendMessageW(combo, CBEM_GETEDITCONTROL, 0, 0));
+    if (!name) name = ::GetDlgItem(dlg, 0x480);
+    if (name) ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
+    ++answered_;
+    ::PostMessageW(dlg, WM_COMMAND, IDOK, 0);
+    timer_ = 0;
+    giveUp_ = ::SetTimer(nullptr, 0, 5000, &Type);
+  }
+
+  static inline std::wstring path_;
+  static inline HHOOK hook_ = nullptr;
+  static inline HWND dialog_ = nullptr;
+  static inline UINT_PTR timer_ = 0, giveUp_ = 0;
+  static inline int answered_ = 0;
+};
+
+class HtmlPages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    main_ = std::make_unique<MainWindow>();
+    main_->Create(dir_.File("hanaroku.exe"));  // closed without the close query: no settings file
+    main_->Show(SW_SHOWNORMAL);
+    Pump();
+  }
+  void TearDown() override {
+    main_.reset();
+    Pump();
+  }
+  MainWindow& Main() { return *main_; }
+  TMainForm1& Form() { return main_->Form(); }
+  const test::ScratchDir& Dir() const { return dir_; }
+
+ private:
+  test::ScratchDir dir_;
+  std::unique_ptr<MainWindow> main_;
+};
+
+TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
+  Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
+  Pump();
+  Form().RichEditNx2.SetText(enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ"));
+  Form().PageSettings.SetCheckBox(8, false);  // no preview: no browser in the test
+  Form().HtmButton1Click();
+  Pump();
+  const std::string page = Form().RichEditNx2.Text();
+  EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n");
+  EXPECT_NE(page.find(enc::Utf8ToSjis("<br><br>花<br>の<br>散<br>る<br>ら<br>む<br>\r\n")), std::string::npos);
+  EXPECT_FALSE(Form().RichEditNx2.WordWrap());
+  EXPECT_TRUE(IsElapsedText(PanelText(Main().Handle(), 1))) << PanelText(Main().Handle(), 1);
+
+  const std::string path = Dir().File("歌.htm");
+  {
+    FileDialogAnswer answer(path);
+    Form().HtmButton3Click();
+    Pump();
+  }
+  EXPECT_EQ(FileDialogAnswer::Answered(), 1);
+  ASSERT_TRUE(test::Exists(path));
+  EXPECT_EQ(test::ReadRaw(path), page);
+  EXPECT_EQ(Form().Html().LeftHtmlFileName, path);
+  EXPECT_FALSE(Form().RichEditNx2.Modified());
+}
+
+TEST_F(HtmlPages, AHiddenLeftPaneBreaksItsLinesAsWhenShown) {
+  Form().RichEditNx2.SetText(enc::Utf8ToSjis("春の野にすみれ摘みにと来し我ぞ野をなつかしみ一夜寝にける"));
+  ASSERT_FALSE(Form().LeftPaneVisible);
+  const PaneLayout& layout = Form().RichEditNx2.Layout();
+  const int hiddenWidth = layout.ClientWidth(), hiddenHeight = layout.ClientHeight();
+  const std::vector<std::string> hidden = Form().RichEditNx2.Lines().Strings();
+  EXPECT_GT(hiddenWidth, 0);
+  EXPECT_GT(hidden.size(), 1u);  // wrapped at the height it has when shown
+  Form().Execute(Command::ShineSpeedButton2Click);
+  Pump();
+  EXPECT_EQ(layout.ClientWidth(), hiddenWidth);
+  EXPECT_EQ(layout.ClientHeight(), hiddenHeight);
+  EXPECT_EQ(Form().RichEditNx2.Lines().Strings(), hidden);
+}
+
+}  // namespace
+}  // namespace hanaroku::win32
