@@ -19,7 +19,7 @@ namespace {
 
 using test::IsElapsedText;
 using test::PanelText;
-using test::Pump;
+using test::DispatchPending;
 
 // Answers the next file dialog with a file name: a hook sees the dialog
 // come up, a timer then types the name into it and presses OK.
@@ -93,11 +93,11 @@ class HtmlPages : public ::testing::Test {
     main_ = std::make_unique<MainWindow>();
     main_->Create(dir_.File("hanaroku.exe"));  // closed without the close query: no settings file
     main_->Show(SW_SHOWNORMAL);
-    Pump();
+    DispatchPending();
   }
   void TearDown() override {
     main_.reset();
-    Pump();
+    DispatchPending();
   }
   MainWindow& Main() { return *main_; }
   TMainForm1& Form() { return main_->Form(); }
@@ -110,11 +110,11 @@ class HtmlPages : public ::testing::Test {
 
 TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
   Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
-  Pump();
+  DispatchPending();
   Form().RichEditNx2.SetText(enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ"));
   Form().PageSettings.SetCheckBox(8, false);  // no preview: no browser in the test
   Form().HtmButton1Click();
-  Pump();
+  DispatchPending();
   const std::string page = Form().RichEditNx2.Text();
   EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n");
   EXPECT_NE(page.find(enc::Utf8ToSjis("<br><br>花<br>の<br>散<br>る<br>ら<br>む<br>\r\n")), std::string::npos);
@@ -125,7 +125,7 @@ TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
   {
     FileDialogAnswer answer(path);
     Form().HtmButton3Click();
-    Pump();
+    DispatchPending();
   }
   EXPECT_EQ(FileDialogAnswer::Answered(), 1);
   ASSERT_TRUE(test::Exists(path));
@@ -143,7 +143,7 @@ TEST_F(HtmlPages, AHiddenLeftPaneBreaksItsLinesAsWhenShown) {
   EXPECT_GT(hiddenWidth, 0);
   EXPECT_GT(hidden.size(), 1u);  // wrapped at the height it has when shown
   Form().Execute(Command::ShineSpeedButton2Click);
-  Pump();
+  DispatchPending();
   EXPECT_EQ(layout.ClientWidth(), hiddenWidth);
   EXPECT_EQ(layout.ClientHeight(), hiddenHeight);
   EXPECT_EQ(Form().RichEditNx2.Lines().Strings(), hidden);

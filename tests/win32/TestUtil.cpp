@@ -188,7 +188,7 @@ int CountFiles(const std::string& dir) {
   return n;
 }
 
-void Pump() {
+void DispatchPending() {
   MSG msg;
   for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
     if (msg.message == WM_QUIT) continue;  // posted by a main window going away

@@ -58,7 +58,7 @@ bool PumpUntil(Done done, DWORD limitMs = 2000) {
 }
 
 // Dispatches the messages waiting in the thread's queue.
-void Pump();
+void DispatchPending();
 // The text of a panel of the main window's status bar (UTF-8).
 std::string PanelText(HWND main, int index);
 // True for the stopwatch's "hh:mm:ss:mmm".
