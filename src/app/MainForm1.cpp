@@ -55,7 +55,6 @@ TMainForm1::TMainForm1(IDialogs& dialogs, IShell& shell, IFileSystem& fs, IClock
   // The right pane's caret position follows keys, clicks and changes.
   RichEditNx1.OnKeyDown = RichEditNx1.OnKeyUp = [this](int, bool, bool) { GetColRow(); };
   RichEditNx1.OnMouseDown = RichEditNx1.OnMouseUp = RichEditNx1.OnChange = [this] { GetColRow(); };
-  PageSettings.OnCheckBoxChange = [this](int) { host_.PageControlsChanged(); };
   for (TRichEditSx* pane : {&RichEditNx1, &RichEditNx2})
     pane->ConfirmLoss = [this](const std::u16string& lost) { return ConfirmCharacterLoss(lost); };
   if (timers_) MsgSCR1.SetTimer(timers_());
@@ -148,8 +147,6 @@ void TMainForm1::FormCreate() {
   LeftTextColor = RichEditNx2.Font().color;
   PageSettings.AfterRestore();
   LeftPaneWidth = SavedLeftWidth;
-  BarControls.SetText("Edit4", Edit4);
-  BarControls.SetText("Edit5", Edit5);
   SyncBarControls();
   host_.SetCaption(Caption);
 }
@@ -484,6 +481,20 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::ShineSpeedButton40Click, &TMainForm1::ShineSpeedButton40Click},
     {Command::ShineSpeedButton36Click, &TMainForm1::ShineSpeedButton36Click},
     {Command::ShineSpeedButton38Click, &TMainForm1::ShineSpeedButton38Click},
+    {Command::ShineSpeedButton39Click, &TMainForm1::ShineSpeedButton39Click},
+    {Command::HtmButton1Click, &TMainForm1::HtmButton1Click},
+    {Command::HtmButton3Click, &TMainForm1::HtmButton3Click},
+    {Command::HtmButton4Click, &TMainForm1::HtmButton4Click},
+    {Command::HtmButton5Click, &TMainForm1::HtmButton5Click},
+    {Command::HtmButton6Click, &TMainForm1::HtmButton6Click},
+    {Command::HtmButton7Click, &TMainForm1::HtmButton7Click},
+    {Command::HtmButton8Click, &TMainForm1::HtmButton8Click},
+    {Command::HtmButton9Click, &TMainForm1::HtmButton9Click},
+    {Command::HtmButton10Click, &TMainForm1::HtmButton10Click},
+    {Command::HtmButton12Click, &TMainForm1::HtmButton12Click},
+    {Command::HtmButton13Click, &TMainForm1::HtmButton13Click},
+    {Command::Edit4Change, &TMainForm1::Edit4Change},
+    {Command::Edit5Change, &TMainForm1::Edit5Change},
     {Command::VHClick, &TMainForm1::VHClick},
     {Command::Font1Click, &TMainForm1::Font1Click},
     {Command::N7Click, &TMainForm1::N7Click},

@@ -91,8 +91,6 @@ class IMainWindowHost {
   virtual void StatusPanelChanged(int index) = 0;
   virtual void MenuChecksChanged() = 0;
   virtual void SetHourglass(bool on) = 0;
-  // The HTML tool bar's check boxes, title texts or captions changed.
-  virtual void PageControlsChanged() {}
   // Measures text with the status bar font ("ＭＳ Ｐ明朝").
   virtual const ITextMeasurer& StatusBarMeasurer() = 0;
   // The edit commands act on the focused field, and only while the
@@ -328,8 +326,8 @@ class TMainForm1 {
   void HtmButton10Click() { html_.HtmButton10Click(); }
   void HtmButton8Click() { html_.HtmButton8Click(); }
   void HtmButton9Click() { html_.HtmButton9Click(); }
-  void Edit4Change(const std::string& text) { html_.Edit4Change(text); }
-  void Edit5Change(const std::string& text) { html_.Edit5Change(text); }
+  void Edit4Change();  // the title from the text of Edit4
+  void Edit5Change();  // the page title from the text of Edit5
   THtmlCommands& Html() noexcept { return html_; }
 
   // Layout and display.
@@ -462,7 +460,7 @@ class TMainForm1 {
     void ShowLeftPane() override { form_.ShineSpeedButton2Click(); }
     void CopyRightToLeft() override { form_.HtmButton11Click(); }
     void WordWrapChanged() override { form_.SyncChecks(); }
-    void PageControlsChanged() override { form_.host_.PageControlsChanged(); }
+    void PageControlsChanged() override { form_.SyncBarControls(); }
     std::string ProgramDir() const override { return form_.ExeDir; }
 
    private:

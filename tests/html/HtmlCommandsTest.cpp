@@ -333,13 +333,25 @@ TEST_F(HtmlCommands, FontBaseAndQuickSettings) {
   EXPECT_EQ(page().mclt, "#D0A2A2");
 }
 
-TEST_F(HtmlCommands, TitleTexts) {
-  form.Edit4Change("花の歌");
-  form.Edit5Change("hana");
+TEST_F(HtmlCommands, TitleTextsFollowTheirEditBoxes) {
+  // At start the boxes show the titles read from the settings.
+  EXPECT_EQ(form.BarControls.Text("Edit4"), page().Title);
+  form.BarControls.SetText("Edit4", "花の歌");
+  form.BarControls.SetText("Edit5", "hana");
   EXPECT_EQ(page().Title, "花の歌");
-  EXPECT_EQ(html().Edit4Hint, "花の歌");
+  EXPECT_EQ(form.BarControls.State("Edit4").hint, "花の歌");
   EXPECT_EQ(page().PageTitle, "hana");
-  EXPECT_EQ(html().Edit5Hint, "hana");
+  EXPECT_EQ(form.BarControls.State("Edit5").hint, "hana");
+  // The base settings write the titles into the boxes; the font toggle and
+  // the check boxes show on the bar.
+  page().Title = "題";
+  form.Execute(Command::HtmButton9Click);
+  EXPECT_EQ(form.BarControls.Text("Edit4"), "題");
+  form.Execute(Command::HtmButton8Click);
+  EXPECT_EQ(form.BarControls.State("HtmButton8").caption, "ゴ");
+  form.Execute(Command::ShineSpeedButton40Click);
+  EXPECT_TRUE(form.BarControls.State("CheckBox6").checked);
+  EXPECT_FALSE(form.BarControls.State("CheckBox14").checked);
 }
 
 }  // namespace

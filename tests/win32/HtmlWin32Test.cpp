@@ -1,6 +1,7 @@
-// The HTML pages in the real main window: "換" turns the poem in the left
-// pane into a page, "保" saves it through the real save dialog; a hidden
-// left pane keeps the size it has when shown, so it breaks its lines alike.
+// The HTML pages in the real main window: "換" on the HTML tool bar turns
+// the poem in the left pane into a page, "保" saves it through the real save
+// dialog; a hidden left pane keeps the size it has when shown, so it breaks
+// its lines alike.
 #include "TestUtil.h"
 
 #include <commctrl.h>
@@ -17,9 +18,13 @@
 namespace hanaroku::win32 {
 namespace {
 
+using test::ClickBarControl;
+using test::ClickToolButton;
 using test::IsElapsedText;
 using test::PanelText;
 using test::DispatchPending;
+
+constexpr int kNNBer5Id = 23;  // the control id of the HTML tool bar
 
 // Answers the next file dialog with a file name: a hook sees the dialog
 // come up, a timer then types the name into it and presses OK.
@@ -85,35 +90,24 @@ class FileDialogAnswer {
   static inline int answered_ = 0;
 };
 
-class HtmlPages : public ::testing::Test {
- protected:
-  void SetUp() override {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    main_ = std::make_unique<MainWindow>();
-    main_->Create(dir_.File("hanaroku.exe"));  // closed without the close query: no settings file
-    main_->Show(SW_SHOWNORMAL);
-    DispatchPending();
-  }
-  void TearDown() override {
-    main_.reset();
-    DispatchPending();
-  }
-  MainWindow& Main() { return *main_; }
-  TMainForm1& Form() { return main_->Form(); }
-  const test::ScratchDir& Dir() const { return dir_; }
-
- private:
-  test::ScratchDir dir_;
-  std::unique_ptr<MainWindow> main_;
-};
+using HtmlPages = test::MainWindowTest;
 
 TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
   Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
+  Form().Execute(Command::ActiveImage8Click);       // the HTML tool bar on
   DispatchPending();
+  HWND strip = ::GetDlgItem(Main().Handle(), kNNBer5Id);
+  ASSERT_NE(strip, nullptr);
+  ASSERT_TRUE(::IsWindowVisible(strip));
   Form().RichEditNx2.SetText(enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ"));
-  Form().PageSettings.SetCheckBox(8, false);  // no preview: no browser in the test
-  Form().HtmButton1Click();
+  // Preview off through its check box "起": no browser in the test.
+  ASSERT_TRUE(Form().BarControls.State("CheckBox8").checked);
+  ClickBarControl(strip, "CheckBox8");
+  DispatchPending();
+  ASSERT_FALSE(Form().PageSettings.CheckBoxChecked(8));
+  ASSERT_FALSE(Form().BarControls.State("CheckBox8").checked);
+
+  ClickToolButton(strip, ToolBarId::NNBer5, Command::HtmButton1Click);  // "換"
   DispatchPending();
   const std::string page = Form().RichEditNx2.Text();
   EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n");
@@ -124,7 +118,7 @@ TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
   const std::string path = Dir().File("歌.htm");
   {
     FileDialogAnswer answer(path);
-    Form().HtmButton3Click();
+    ClickToolButton(strip, ToolBarId::NNBer5, Command::HtmButton3Click);  // "保"
     DispatchPending();
   }
   EXPECT_EQ(FileDialogAnswer::Answered(), 1);

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/win32/ToolBar.h"
+
 namespace hanaroku::win32::test {
 namespace {
 
@@ -188,6 +190,20 @@ int CountFiles(const std::string& dir) {
   return n;
 }
 
+void MainWindowTest::SetUp() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  main_ = std::make_unique<MainWindow>();
+  main_->Create(dir_.File("hanaroku.exe"));
+  main_->Show(SW_SHOWNORMAL);
+  DispatchPending();
+}
+
+void MainWindowTest::TearDown() {
+  main_.reset();
+  DispatchPending();
+}
+
 void DispatchPending() {
   MSG msg;
   for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
@@ -204,6 +220,34 @@ std::string PanelText(HWND main, int index) {
   ::SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(LOWORD(r));
   return Narrow(text);
+}
+
+namespace {
+
+// Clicks the middle of the first item of `bar` that `pick` takes.
+template <class Pick>
+void ClickStripItem(HWND strip, ToolBarId bar, Pick pick) {
+  std::vector<StripItem> items = ItemsFromTable(bar);
+  LayoutStrip(items, BarDef(bar).height);
+  for (const StripItem& item : items) {
+    if (!pick(item)) continue;
+    const LPARAM at = MAKELPARAM((item.rect.left + item.rect.right) / 2, (item.rect.top + item.rect.bottom) / 2);
+    ::SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(strip, WM_LBUTTONUP, 0, at);
+    return;
+  }
+  ADD_FAILURE() << "no such control";
+}
+
+}  // namespace
+
+void ClickToolButton(HWND strip, ToolBarId bar, Command c) {
+  ClickStripItem(strip, bar, [c](const StripItem& item) { return item.command == c; });
+}
+
+void ClickBarControl(HWND strip, std::string_view name) {
+  const ControlRef ref = BarControl(name);
+  ClickStripItem(strip, ref.bar, [ref](const StripItem& item) { return item.ref == ref; });
 }
 
 bool IsElapsedText(const std::string& s) {
