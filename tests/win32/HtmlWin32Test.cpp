@@ -26,69 +26,18 @@ using test::DispatchPending;
 
 constexpr int kNNBer5Id = 23;  // the control id of the HTML tool bar
 
-// Answers the next file dialog with a file name: a hook sees the dialog
-// come up, a timer then types the name into it and presses OK.
-class FileDialogAnswer {
- public:
-  explicit FileDialogAnswer(std::string path) {
-    path_ = Widen(path);
-    hook_ = ::SetWindowsHookExW(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId());
-  }
-  ~FileDialogAnswer() {
-    if (hook_) ::UnhookWindowsHookEx(hook_);
-    for (UINT_PTR t : {timer_, giveUp_})
-      if (t) ::KillTimer(nullptr, t);
-    hook_ = nullptr;
-    timer_ = giveUp_ = 0;
-    dialog_ = nullptr;
-  }
-  FileDialogAnswer(const FileDialogAnswer&) = delete;
-  FileDialogAnswer& operator=(const FileDialogAnswer&) = delete;
-  static int Answered() noexcept { return answered_; }
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
-    if (code == HCBT_ACTIVATE && !dialog_) {
-      HWND wnd = reinterpret_cast<HWND>(wp);
-      wchar_t cls[16] = {};
-      ::GetClassNameW(wnd, cls, 16);
-      if (std::wstring(cls) == L"#32770") {
-        dialog_ = wnd;
-        timer_ = ::SetTimer(nullptr, 0, 100, &Type);
-        return 0;  // expected: not passed on to the hook that fails on dialogs
-      }
-    }
-    return ::CallNextHookEx(nullptr, code, wp, lp);
-  }
-  static void CALLBACK Type(HWND, UINT, UINT_PTR id, DWORD) {
-    ::KillTimer(nullptr, id);
-    HWND dlg = dialog_;
-    if (!::IsWindow(dlg)) return;
-    if (id == giveUp_) {
-      giveUp_ = 0;
-      // Still open: the name did not take. Close it rather than wait.
-      ADD_FAILURE() << "the file dialog did not take the name";
-      ::PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
-      return;
-    }
-    // The file name box: the edit of the combo box cmb13, or edt1.
-    HWND name = nullptr;
-    if (HWND combo = ::GetDlgItem(dlg, 0x47c))
-      name = reinterpret_cast<HWND>(::SendMessageW(combo, CBEM_GETEDITCONTROL, 0, 0));
-    if (!name) name = ::GetDlgItem(dlg, 0x480);
-    if (name) ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
-    ++answered_;
-    ::PostMessageW(dlg, WM_COMMAND, IDOK, 0);
-    timer_ = 0;
-    giveUp_ = ::SetTimer(nullptr, 0, 5000, &Type);
-  }
-
-  static inline std::wstring path_;
-  static inline HHOOK hook_ = nullptr;
-  static inline HWND dialog_ = nullptr;
-  static inline UINT_PTR timer_ = 0, giveUp_ = 0;
-  static inline int answered_ = 0;
-};
+// Types a file name into a file dialog and presses OK: the name box is the
+// edit of the combo box cmb13, or edt1.
+void AnswerFileDialog(HWND dialog, const std::string& path) {
+  HWND name = nullptr;
+  if (HWND combo = ::GetDlgItem(dialog, 0x47c))
+    name = reinterpret_cast<HWND>(::SendMessageW(combo, CBEM_GETEDITCONTROL, 0, 0));
+  if (!name) name = ::GetDlgItem(dialog, 0x480);
+  ASSERT_NE(name, nullptr);
+  const std::wstring wide = Widen(path);
+  ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  test::PressButton(dialog, IDOK);
+}
 
 using HtmlPages = test::MainWindowTest;
 
@@ -116,12 +65,10 @@ TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
   EXPECT_TRUE(IsElapsedText(PanelText(Main().Handle(), 1))) << PanelText(Main().Handle(), 1);
 
   const std::string path = Dir().File("歌.htm");
-  {
-    FileDialogAnswer answer(path);
-    ClickToolButton(strip, ToolBarId::NNBer5, Command::HtmButton3Click);  // "保"
-    DispatchPending();
-  }
-  EXPECT_EQ(FileDialogAnswer::Answered(), 1);
+  EXPECT_TRUE(test::DriveDialog(
+      [&] { ClickToolButton(strip, ToolBarId::NNBer5, Command::HtmButton3Click); },  // "保"
+      [&](HWND dialog) { AnswerFileDialog(dialog, path); }));
+  DispatchPending();
   ASSERT_TRUE(test::Exists(path));
   EXPECT_EQ(test::ReadRaw(path), page);
   EXPECT_EQ(Form().Html().LeftHtmlFileName, path);
