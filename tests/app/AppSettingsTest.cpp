@@ -246,7 +246,7 @@ TEST_F(AppSettings, TheFileIsReadOnceAtStartAndWrittenOnceAtClose) {
   fs.reads = fs.writes = 0;
   auto run = Start();
   EXPECT_EQ(fs.reads, 1);
-  run->form.Edit4 = "花";
+  run->form.PageSettings.Title = "花";
   run->form.VHClick();
   ASSERT_TRUE(run->form.FormCloseQuery());
   EXPECT_EQ(fs.reads, 1);

@@ -2,7 +2,7 @@
 // the poem in the left pane into a page, "保" saves it through the real save
 // dialog; a hidden left pane keeps the size it has when shown, so it breaks
 // its lines alike.
-#include "TestUtil.h"
+#include "MainWindowFixture.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -18,13 +18,8 @@
 namespace hanaroku::win32 {
 namespace {
 
-using test::ClickBarControl;
-using test::ClickToolButton;
 using test::IsElapsedText;
 using test::PanelText;
-using test::DispatchPending;
-
-constexpr int kNNBer5Id = 23;  // the control id of the HTML tool bar
 
 // Types a file name into a file dialog and presses OK: the name box is the
 // edit of the combo box cmb13, or edt1.
@@ -44,20 +39,18 @@ using HtmlPages = test::MainWindowTest;
 TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
   Form().Execute(Command::ShineSpeedButton2Click);  // the left pane on
   Form().Execute(Command::ActiveImage8Click);       // the HTML tool bar on
-  DispatchPending();
-  HWND strip = ::GetDlgItem(Main().Handle(), kNNBer5Id);
-  ASSERT_NE(strip, nullptr);
-  ASSERT_TRUE(::IsWindowVisible(strip));
+  test::PumpMain();
+  HWND convert = Main().ControlWindow("HtmButton1");
+  ASSERT_NE(convert, nullptr);
+  ASSERT_TRUE(::IsWindowVisible(convert));
   Form().RichEditNx2.SetText(enc::Utf8ToSjis("ひさかたの\r\n光のどけき\r\n春の日に\r\nしづ心なく\r\n花の散るらむ"));
   // Preview off through its check box "起": no browser in the test.
   ASSERT_TRUE(Form().BarControls.State("CheckBox8").checked);
-  ClickBarControl(strip, "CheckBox8");
-  DispatchPending();
+  Click("CheckBox8");
   ASSERT_FALSE(Form().PageSettings.CheckBoxChecked(8));
   ASSERT_FALSE(Form().BarControls.State("CheckBox8").checked);
 
-  ClickToolButton(strip, ToolBarId::NNBer5, Command::HtmButton1Click);  // "換"
-  DispatchPending();
+  Click("HtmButton1");  // "換"
   const std::string page = Form().RichEditNx2.Text();
   EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n");
   EXPECT_NE(page.find(enc::Utf8ToSjis("<br><br>花<br>の<br>散<br>る<br>ら<br>む<br>\r\n")), std::string::npos);
@@ -66,9 +59,9 @@ TEST_F(HtmlPages, APoemBecomesAPageThatIsSaved) {
 
   const std::string path = Dir().File("歌.htm");
   EXPECT_TRUE(test::DriveDialog(
-      [&] { ClickToolButton(strip, ToolBarId::NNBer5, Command::HtmButton3Click); },  // "保"
+      [&] { Click("HtmButton3"); },  // "保"
       [&](HWND dialog) { AnswerFileDialog(dialog, path); }));
-  DispatchPending();
+  test::PumpMain();
   ASSERT_TRUE(test::Exists(path));
   EXPECT_EQ(test::ReadRaw(path), page);
   EXPECT_EQ(Form().Html().LeftHtmlFileName, path);
@@ -84,7 +77,7 @@ TEST_F(HtmlPages, AHiddenLeftPaneBreaksItsLinesAsWhenShown) {
   EXPECT_GT(hiddenWidth, 0);
   EXPECT_GT(hidden.size(), 1u);  // wrapped at the height it has when shown
   Form().Execute(Command::ShineSpeedButton2Click);
-  DispatchPending();
+  test::PumpMain();
   EXPECT_EQ(layout.ClientWidth(), hiddenWidth);
   EXPECT_EQ(layout.ClientHeight(), hiddenHeight);
   EXPECT_EQ(Form().RichEditNx2.Lines().Strings(), hidden);

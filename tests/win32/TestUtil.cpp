@@ -1,12 +1,9 @@
 #include "TestUtil.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <vector>
-
-#include "platform/win32/ToolBar.h"
 
 namespace hanaroku::win32::test {
 namespace {
@@ -188,75 +185,6 @@ int CountFiles(const std::string& dir) {
   } while (::FindNextFileW(find, &fd));
   ::FindClose(find);
   return n;
-}
-
-void MainWindowTest::SetUp() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  ::InitCommonControlsEx(&icc);
-  main_ = std::make_unique<MainWindow>();
-  main_->Create(dir_.File("hanaroku.exe"));
-  main_->Show(SW_SHOWNORMAL);
-  DispatchPending();
-}
-
-void MainWindowTest::TearDown() {
-  main_.reset();
-  DispatchPending();
-}
-
-void DispatchPending() {
-  MSG msg;
-  for (int i = 0; i < 1000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    if (msg.message == WM_QUIT) continue;  // posted by a main window going away
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-std::string PanelText(HWND main, int index) {
-  HWND bar = ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
-  LRESULT r = ::SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(index), 0);
-  std::wstring text(LOWORD(r) + 1, L'\0');
-  ::SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(LOWORD(r));
-  return Narrow(text);
-}
-
-namespace {
-
-// Clicks the middle of the first item of `bar` that `pick` takes.
-template <class Pick>
-void ClickStripItem(HWND strip, ToolBarId bar, Pick pick) {
-  std::vector<StripItem> items = ItemsFromTable(bar);
-  LayoutStrip(items, BarDef(bar).height);
-  for (const StripItem& item : items) {
-    if (!pick(item)) continue;
-    const LPARAM at = MAKELPARAM((item.rect.left + item.rect.right) / 2, (item.rect.top + item.rect.bottom) / 2);
-    ::SendMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(strip, WM_LBUTTONUP, 0, at);
-    return;
-  }
-  ADD_FAILURE() << "no such control";
-}
-
-}  // namespace
-
-void ClickToolButton(HWND strip, ToolBarId bar, Command c) {
-  ClickStripItem(strip, bar, [c](const StripItem& item) { return item.command == c; });
-}
-
-void ClickBarControl(HWND strip, std::string_view name) {
-  const ControlRef ref = BarControl(name);
-  ClickStripItem(strip, ref.bar, [ref](const StripItem& item) { return item.ref == ref; });
-}
-
-bool IsElapsedText(const std::string& s) {
-  if (s.size() != 12) return false;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const bool colon = i == 2 || i == 5 || i == 8;
-    if (colon ? s[i] != ':' : (s[i] < '0' || s[i] > '9')) return false;
-  }
-  return true;
 }
 
 }  // namespace hanaroku::win32::test

@@ -1,18 +1,10 @@
 #pragma once
 // Helpers of the Win32 adapter tests: a scratch directory with a Japanese
-// name under the temporary directory, removed with everything in it; the
-// real main window; the status bar and tool bar of the main window.
+// name under the temporary directory, removed with everything in it.
 #include "platform/win32/Win32Util.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <memory>
 #include <string>
-#include <string_view>
-
-#include "app/ToolBars.h"
-#include "platform/win32/MainWindow.h"
 
 namespace hanaroku::win32::test {
 
@@ -64,31 +56,5 @@ bool PumpUntil(Done done, DWORD limitMs = 2000) {
   }
   return done();
 }
-
-// The real main window on a program file in a scratch folder, shown;
-// closed without the close query, so no settings file is written.
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  MainWindow& Main() { return *main_; }
-  TMainForm1& Form() { return main_->Form(); }
-  const ScratchDir& Dir() const { return dir_; }
-
- private:
-  ScratchDir dir_;
-  std::unique_ptr<MainWindow> main_;
-};
-
-// Dispatches the messages waiting in the thread's queue.
-void DispatchPending();
-// The text of a panel of the main window's status bar (UTF-8).
-std::string PanelText(HWND main, int index);
-// Clicks the button of command `c` on the tool bar window `strip` of `bar`.
-void ClickToolButton(HWND strip, ToolBarId bar, Command c);
-// Clicks the control of that design name on its tool bar window `strip`.
-void ClickBarControl(HWND strip, std::string_view name);
-// True for the stopwatch's "hh:mm:ss:mmm".
-bool IsElapsedText(const std::string& s);
 
 }  // namespace hanaroku::win32::test
