@@ -98,8 +98,8 @@ double TimeHandler(const std::string& text, const Conversion& c, int runs, std::
     pane.Lines().Count();  // laid out before, as a pane on screen is
     TStopWatch watch;
     NoCursor cursor;
-    TScriptConversions conv(pane, watch, SystemClock(),
-                            [&panel1](int p, const std::string& s) { if (p == 1) panel1 = s; }, cursor);
+    LongCommandEnv env{watch, cursor, [&panel1](int p, const std::string& s) { if (p == 1) panel1 = s; }};
+    TScriptConversions conv(pane, env, SystemClock());
     const auto t0 = Clock::now();
     (conv.*c.handler)();
     best = std::min(best, MsSince(t0));

@@ -5,9 +5,11 @@ set -euo pipefail
 
 native_pkgs=(cmake make g++ googletest)
 win_pkgs=(locales g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick unzip fonts-ipafont fonts-liberation)
+# The browser check of the generated pages.
+browser_pkgs=(chromium chromium-driver python3-selenium)
 
 want=("${native_pkgs[@]}")
-[ "${1:-}" = "--native-only" ] || want+=("${win_pkgs[@]}")
+[ "${1:-}" = "--native-only" ] || want+=("${win_pkgs[@]}" "${browser_pkgs[@]}")
 
 missing=()
 for p in "${want[@]}"; do

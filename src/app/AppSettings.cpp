@@ -55,38 +55,47 @@ constexpr SettingsItemDef kItems[] = {
 };
 
 constexpr int kMaxCoordinate = 32767;
-constexpr const char* kMincho = "ＭＳ 明朝";
 
 // ---- how each kind of item meets the window ----------------------------------------
 
 using Access = void (*)(TMainForm1&, TRegFiler&);
 
-template <std::string TMainForm1::*Field>
-void ReadTextField(TMainForm1& f, TRegFiler& r) {
-  r.ReadText(f.*Field);
+// A field of the window, or of its page settings.
+template <class T>
+T& Member(TMainForm1& f, T TMainForm1::*m) {
+  return f.*m;
 }
-template <std::string TMainForm1::*Field>
-void WriteTextField(TMainForm1& f, TRegFiler& r) {
-  r.WriteText(f.*Field);
+template <class T>
+T& Member(TMainForm1& f, T THtmlPageSettings::*m) {
+  return f.PageSettings.*m;
 }
 
-template <bool TMainForm1::*Field>
-void ReadFlagField(TMainForm1& f, TRegFiler& r) {
-  f.*Field = r.ReadFlag();
+template <auto Field>
+void ReadTextField(TMainForm1& f, TRegFiler& r) {
+  r.ReadText(Member(f, Field));
 }
-template <bool TMainForm1::*Field>
+template <auto Field>
+void WriteTextField(TMainForm1& f, TRegFiler& r) {
+  r.WriteText(Member(f, Field));
+}
+
+template <auto Field>
+void ReadFlagField(TMainForm1& f, TRegFiler& r) {
+  Member(f, Field) = r.ReadFlag();
+}
+template <auto Field>
 void WriteFlagField(TMainForm1& f, TRegFiler& r) {
-  r.WriteFlag(f.*Field);
+  r.WriteFlag(Member(f, Field));
 }
 
 // A check box goes through its setter, so that its click rule runs.
 template <int Index>
 void ReadCheckBox(TMainForm1& f, TRegFiler& r) {
-  f.SetCheckBox(Index, r.ReadFlag());
+  f.PageSettings.SetCheckBox(Index, r.ReadFlag());
 }
 template <int Index>
 void WriteCheckBox(TMainForm1& f, TRegFiler& r) {
-  r.WriteFlag(f.CheckBoxChecked(Index));
+  r.WriteFlag(f.PageSettings.CheckBoxChecked(Index));
 }
 
 // Window bounds; a size below the window's minimum is raised to it.
@@ -118,8 +127,8 @@ DropDstComponent LeftDropTarget(TMainForm1& f) { return {f.DropDst2, "DropDst2"}
 
 // The page font also names the font button: "明" for Mincho, "ゴ" otherwise.
 void ReadPageFont(TMainForm1& f, TRegFiler& r) {
-  r.ReadText(f.Mfn);
-  f.HtmButton8Caption = f.Mfn == kMincho ? "明" : "ゴ";
+  r.ReadText(f.PageSettings.Mfn);
+  f.PageSettings.UpdateFontCaption();
 }
 
 // The last file: read as the target of "前回のファイルを開く", written from
@@ -151,22 +160,22 @@ const Binding kOrder[] = {
     {"DropDst2Component", RestoreComponent<LeftDropTarget>, StoreComponent<LeftDropTarget>},
     {"Expas", ReadTextField<&TMainForm1::Expas>, WriteTextField<&TMainForm1::Expas>},
     {"Expas2", ReadTextField<&TMainForm1::Expas2>, WriteTextField<&TMainForm1::Expas2>},
-    {"Edit4Text", ReadTextField<&TMainForm1::Edit4>, WriteTextField<&TMainForm1::Edit4>},
-    {"Edit5Text", ReadTextField<&TMainForm1::Edit5>, WriteTextField<&TMainForm1::Edit5>},
+    {"Edit4Text", ReadTextField<&THtmlPageSettings::Title>, WriteTextField<&THtmlPageSettings::Title>},
+    {"Edit5Text", ReadTextField<&THtmlPageSettings::PageTitle>, WriteTextField<&THtmlPageSettings::PageTitle>},
     {"CheckBox1Checked", ReadCheckBox<1>, WriteCheckBox<1>},
     {"CheckBox2Checked", ReadCheckBox<2>, WriteCheckBox<2>},
     {"CheckBox3Checked", ReadCheckBox<3>, WriteCheckBox<3>},
     {"CheckBox4Checked", ReadCheckBox<4>, WriteCheckBox<4>},
     {"CheckBox5Checked", ReadCheckBox<5>, WriteCheckBox<5>},
-    {"bgc", ReadTextField<&TMainForm1::bgc>, WriteTextField<&TMainForm1::bgc>},
-    {"mclo", ReadTextField<&TMainForm1::mclo>, WriteTextField<&TMainForm1::mclo>},
-    {"mclt", ReadTextField<&TMainForm1::mclt>, WriteTextField<&TMainForm1::mclt>},
-    {"Lcl", ReadTextField<&TMainForm1::Lcl>, WriteTextField<&TMainForm1::Lcl>},
-    {"Dai", ReadTextField<&TMainForm1::Dai>, WriteTextField<&TMainForm1::Dai>},
-    {"Mfn", ReadPageFont, WriteTextField<&TMainForm1::Mfn>},
-    {"fze", ReadTextField<&TMainForm1::fze>, WriteTextField<&TMainForm1::fze>},
-    {"Lint", ReadTextField<&TMainForm1::Lint>, WriteTextField<&TMainForm1::Lint>},
-    {"Linu", ReadTextField<&TMainForm1::Linu>, WriteTextField<&TMainForm1::Linu>},
+    {"bgc", ReadTextField<&THtmlPageSettings::bgc>, WriteTextField<&THtmlPageSettings::bgc>},
+    {"mclo", ReadTextField<&THtmlPageSettings::mclo>, WriteTextField<&THtmlPageSettings::mclo>},
+    {"mclt", ReadTextField<&THtmlPageSettings::mclt>, WriteTextField<&THtmlPageSettings::mclt>},
+    {"Lcl", ReadTextField<&THtmlPageSettings::Lcl>, WriteTextField<&THtmlPageSettings::Lcl>},
+    {"Dai", ReadTextField<&THtmlPageSettings::Dai>, WriteTextField<&THtmlPageSettings::Dai>},
+    {"Mfn", ReadPageFont, WriteTextField<&THtmlPageSettings::Mfn>},
+    {"fze", ReadTextField<&THtmlPageSettings::fze>, WriteTextField<&THtmlPageSettings::fze>},
+    {"Lint", ReadTextField<&THtmlPageSettings::Lint>, WriteTextField<&THtmlPageSettings::Lint>},
+    {"Linu", ReadTextField<&THtmlPageSettings::Linu>, WriteTextField<&THtmlPageSettings::Linu>},
     {"CheckBox8Checked", ReadCheckBox<8>, WriteCheckBox<8>},
     {"CheckBox9Checked", ReadCheckBox<9>, WriteCheckBox<9>},
     {"CheckBox10Checked", ReadCheckBox<10>, WriteCheckBox<10>},
@@ -176,7 +185,7 @@ const Binding kOrder[] = {
     {"CheckBox12Checked", ReadCheckBox<12>, WriteCheckBox<12>},
     {"CheckBox13Checked", ReadCheckBox<13>, WriteCheckBox<13>},
     {"CheckBox14Checked", ReadCheckBox<14>, WriteCheckBox<14>},
-    {"FLink", ReadFlagField<&TMainForm1::FLink>, WriteFlagField<&TMainForm1::FLink>},
+    {"FLink", ReadFlagField<&THtmlPageSettings::FLink>, WriteFlagField<&THtmlPageSettings::FLink>},
     {"fMaxForm", ReadFlagField<&TMainForm1::WasMaximized>, WriteFlagField<&TMainForm1::WasMaximized>},
     {"MainForm1Top", ReadBound<&WindowBounds::top, -kMaxCoordinate>, WriteBound<&WindowBounds::top>},
     {"MainForm1Left", ReadBound<&WindowBounds::left, -kMaxCoordinate>, WriteBound<&WindowBounds::left>},

@@ -103,23 +103,7 @@ bool TMainForm1::IsChecked(CheckMark m) const noexcept {
 
 void TMainForm1::FormCreate() {
   DoubleBuffered = true;
-  bgc = "#fff8dc";
-  mclo = "#8080FF";
-  mclt = "#D0A2A2";
-  Lcl = "#CDC0A5";
-  Edit4 = "作品";
-  Edit5 = "sakuhin";
-  Mfn = "ＭＳ 明朝";
-  Dai = "#8E8571";
-  Lint = "Back";
-  Linu = "index.htm";
-  fze = "2";
-  CheckBox4 = CheckBox5 = CheckBox8 = CheckBox14 = true;
-  CheckBox1 = CheckBox2 = CheckBox3 = CheckBox6 = CheckBox7 = false;
-  CheckBox9 = CheckBox10 = CheckBox11 = CheckBox12 = CheckBox13 = false;
-  FLink = false;
-  TableWidth = "700";
-  RuleWidth = "800";
+  PageSettings.ResetToDefaults();
   coloring_.HitCount = 0;
   RichEditNx1.SetVertical(true);
   RichEditNx2.SetVertical(true);
@@ -142,8 +126,8 @@ void TMainForm1::FormCreate() {
   RichEditNx2.ClearAll();
   RightFileName.clear();
   LeftFileName.clear();
-  RightHtmlFileName.clear();
-  LeftHtmlFileName.clear();
+  html_.RightHtmlFileName.clear();
+  html_.LeftHtmlFileName.clear();
   RichEditNx1.SetModified(false);
   RichEditNx2.SetModified(false);
   TextOpenDialog1.fileName = TextOpenDialog2.fileName = "*.txt";
@@ -161,12 +145,8 @@ void TMainForm1::FormCreate() {
   SyncChecks();
   RightTextColor = RichEditNx1.Font().color;
   LeftTextColor = RichEditNx2.Font().color;
-  if (CheckBox1 && CheckBox2) SetCheckBox(1, false);
-  SavedLineColor1 = mclo;
-  SavedLineColor2 = mclt;
+  PageSettings.AfterRestore();
   LeftPaneWidth = SavedLeftWidth;
-  BarControls.SetText("Edit4", Edit4);
-  BarControls.SetText("Edit5", Edit5);
   SyncBarControls();
   host_.SetCaption(Caption);
 }
@@ -542,6 +522,24 @@ const TMainForm1::Handler* TMainForm1::FindHandler(Command c) noexcept {
     {Command::KatakanaButton2Click, &TMainForm1::KatakanaButton2Click},
     {Command::ShineSpeedButton21Click, &TMainForm1::ShineSpeedButton21Click},
     {Command::HiraganaButton1Click, &TMainForm1::HiraganaButton1Click},
+    {Command::ShineSpeedButton35Click, &TMainForm1::ShineSpeedButton35Click},
+    {Command::ShineSpeedButton40Click, &TMainForm1::ShineSpeedButton40Click},
+    {Command::ShineSpeedButton36Click, &TMainForm1::ShineSpeedButton36Click},
+    {Command::ShineSpeedButton38Click, &TMainForm1::ShineSpeedButton38Click},
+    {Command::ShineSpeedButton39Click, &TMainForm1::ShineSpeedButton39Click},
+    {Command::HtmButton1Click, &TMainForm1::HtmButton1Click},
+    {Command::HtmButton3Click, &TMainForm1::HtmButton3Click},
+    {Command::HtmButton4Click, &TMainForm1::HtmButton4Click},
+    {Command::HtmButton5Click, &TMainForm1::HtmButton5Click},
+    {Command::HtmButton6Click, &TMainForm1::HtmButton6Click},
+    {Command::HtmButton7Click, &TMainForm1::HtmButton7Click},
+    {Command::HtmButton8Click, &TMainForm1::HtmButton8Click},
+    {Command::HtmButton9Click, &TMainForm1::HtmButton9Click},
+    {Command::HtmButton10Click, &TMainForm1::HtmButton10Click},
+    {Command::HtmButton12Click, &TMainForm1::HtmButton12Click},
+    {Command::HtmButton13Click, &TMainForm1::HtmButton13Click},
+    {Command::Edit4Change, &TMainForm1::Edit4Change},
+    {Command::Edit5Change, &TMainForm1::Edit5Change},
     {Command::VHClick, &TMainForm1::VHClick},
     {Command::Font1Click, &TMainForm1::Font1Click},
     {Command::N7Click, &TMainForm1::N7Click},

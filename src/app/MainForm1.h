@@ -20,12 +20,15 @@
 #include "app/ToolBars.h"
 #include "controls/ClockLabel.h"
 #include "controls/DropDst.h"
+#include "controls/LongCommand.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ScriptConversions.h"
 #include "editing/CountsAndDates.h"
 #include "editing/FindReplace.h"
 #include "editing/StringColoring.h"
+#include "html/HtmlCommands.h"
+#include "html/PageSettings.h"
 #include "platform/Canvas.h"
 #include "verse/MsgSCR.h"
 #include "verse/VerseCommands.h"
@@ -199,26 +202,7 @@ class TMainForm1 {
   std::string SyncFontName;     // empty before the first synchronize
 
   // ---- HTML page settings and options --------------------------------------
-  std::string bgc, mclo, mclt, Lcl, Dai, Mfn, fze, Lint, Linu;
-  bool FLink = false;
-  std::string TableWidth = "700", RuleWidth = "800";
-  std::string Edit4, Edit5;     // title, page title
-  bool CheckBox1 = false, CheckBox2 = false, CheckBox3 = false, CheckBox4 = true, CheckBox5 = true,
-       CheckBox6 = false, CheckBox7 = false, CheckBox8 = true, CheckBox9 = false, CheckBox10 = false,
-       CheckBox11 = false, CheckBox12 = false, CheckBox13 = false, CheckBox14 = true;
-  std::string SavedLineColor1, SavedLineColor2;  // copies of mclo / mclt for the colour check boxes
-  // CheckBox<index> (1..14). Setting a box to another state runs its click rule.
-  bool CheckBoxChecked(int index) const;
-  void SetCheckBox(int index, bool checked);
-  void CheckBox1Click();
-  void CheckBox2Click();
-  void CheckBox3Click();
-  void CheckBox6Click();
-  void CheckBox7Click();
-  void CheckBox13Click();
-  void CheckBox14Click();
-  std::string HtmButton8Caption = "明";
-  std::string RightHtmlFileName, LeftHtmlFileName;
+  THtmlPageSettings PageSettings;
 
   // ---- launcher ------------------------------------------------------------
   std::string Expas, Expas2;
@@ -399,6 +383,27 @@ class TMainForm1 {
   void ShineSpeedButton24Click() { windows_.ShineSpeedButton24Click(); }
   TSecondaryWindows& Windows() noexcept { return windows_; }
 
+  // HTML pages and their settings.
+  void HtmButton1Click() { html_.HtmButton1Click(); }
+  void ShineSpeedButton35Click() { html_.ShineSpeedButton35Click(); }
+  void ShineSpeedButton40Click() { html_.ShineSpeedButton40Click(); }
+  void ShineSpeedButton36Click() { html_.ShineSpeedButton36Click(); }
+  void ShineSpeedButton38Click() { html_.ShineSpeedButton38Click(); }
+  void ShineSpeedButton39Click() { html_.ShineSpeedButton39Click(); }
+  void HtmButton3Click() { html_.HtmButton3Click(); }
+  void HtmButton4Click() { html_.HtmButton4Click(); }
+  void HtmButton13Click() { html_.HtmButton13Click(); }
+  void HtmButton5Click() { html_.HtmButton5Click(); }
+  void HtmButton6Click() { html_.HtmButton6Click(); }
+  void HtmButton7Click() { html_.HtmButton7Click(); }
+  void HtmButton12Click() { html_.HtmButton12Click(); }
+  void HtmButton10Click() { html_.HtmButton10Click(); }
+  void HtmButton8Click() { html_.HtmButton8Click(); }
+  void HtmButton9Click() { html_.HtmButton9Click(); }
+  void Edit4Change();  // the title from the text of Edit4
+  void Edit5Change();  // the page title from the text of Edit5
+  THtmlCommands& Html() noexcept { return html_; }
+
   // Layout and display.
   void ShineSpeedButton2Click();
   void VHClick();
@@ -432,8 +437,6 @@ class TMainForm1 {
   TForm3* Splash() const noexcept { return form3_.get(); }
 
  private:
-  static bool TMainForm1::*CheckBoxField(int index);
-  void RestoreSavedLineColors();
   struct Handler {
     Command command;
     void (TMainForm1::*run)();
@@ -502,8 +505,14 @@ class TMainForm1 {
     IMainWindowHost& host_;
   };
   HourglassCursor hourglass_{host_};
-  TScriptConversions conversions_{RichEditNx2, StopWatch1, clock_,
-                                  [this](int panel, const std::string& text) { SetPanel(panel, text); }, hourglass_};
+
+ public:
+  // Stopwatch, hourglass and status panel of every long command.
+  LongCommandEnv LongCommands{StopWatch1, hourglass_,
+                              [this](int panel, const std::string& text) { SetPanel(panel, text); }};
+
+ private:
+  TScriptConversions conversions_{RichEditNx2, LongCommands, clock_};
   TVerseCommands verse_{RichEditNx2,
                         MsgSCR1,
                         fs_,
@@ -512,7 +521,9 @@ class TMainForm1 {
                         [this](const std::string& path) { return LoadPane(PaneId::Left, path); },
                         [this](int panel, const std::string& text) { SetPanel(panel, text); },
                         [this](const std::string& path, int panel) { return ShortenForPanel(path, panel); }};
-  TSecondaryWindows windows_{AboutBoxSettings{bgc, Dai, mclo, mclt, Lcl, Mfn, fze, Lint, Linu, FLink, ExeDir},
+  TSecondaryWindows windows_{AboutBoxSettings{PageSettings.bgc, PageSettings.Dai, PageSettings.mclo, PageSettings.mclt,
+                                              PageSettings.Lcl, PageSettings.Mfn, PageSettings.fze, PageSettings.Lint,
+                                              PageSettings.Linu, PageSettings.FLink, ExeDir},
                              TLauncher::Fields{Expas, Expas2, ShineSpeedButton23Hint, ShineSpeedButton24Hint},
                              dialogs_,
                              shell_,
@@ -531,6 +542,24 @@ class TMainForm1 {
   TCountsAndDates counts_{RichEditNx1, RichEditNx2, clock_,
                           [this](int panel, const std::string& text) { SetPanel(panel, text); },
                           [this] { GetColRow(); }};
+
+
+  // What the HTML commands ask of the window.
+  class HtmlHost final : public IHtmlCommandsHost {
+   public:
+    explicit HtmlHost(TMainForm1& form) noexcept : form_(form) {}
+    bool LeftPaneVisible() const override { return form_.LeftPaneVisible; }
+    void ShowLeftPane() override { form_.ShineSpeedButton2Click(); }
+    void CopyRightToLeft() override { form_.HtmButton11Click(); }
+    void WordWrapChanged() override { form_.SyncChecks(); }
+    void PageControlsChanged() override { form_.SyncBarControls(); }
+    std::string ProgramDir() const override { return form_.ExeDir; }
+
+   private:
+    TMainForm1& form_;
+  };
+  HtmlHost htmlHost_{*this};
+  THtmlCommands html_{RichEditNx1, RichEditNx2, PageSettings, LongCommands, dialogs_, fs_, shell_, htmlHost_};
 };
 
 }  // namespace hanaroku

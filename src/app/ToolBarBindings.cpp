@@ -18,7 +18,7 @@ constexpr std::array<FocusOwner, 4> kEditFocus = {FocusOwner::Edit2, FocusOwner:
 struct BoundControls {
   std::array<ControlRef, 14> checkBoxes;
   std::array<ControlRef, 4> tabs;
-  ControlRef fontButton, launcher1, launcher2, bannerRun;
+  ControlRef fontButton, launcher1, launcher2, bannerRun, title, pageTitle;
 };
 
 const BoundControls& Bound() {
@@ -31,6 +31,8 @@ const BoundControls& Bound() {
     b.launcher1 = BarControl("ShineSpeedButton23");
     b.launcher2 = BarControl("ShineSpeedButton24");
     b.bannerRun = BarControl("ShineSpeedButton14");
+    b.title = BarControl("Edit4");
+    b.pageTitle = BarControl("Edit5");
     return b;
   }();
   return bound;
@@ -63,7 +65,7 @@ void TMainForm1::ControlClicked(ControlRef c) {
   if (!BarControls.Usable(c)) return;
   switch (def.kind) {
     case ControlKind::CheckBox:
-      SetCheckBox(def.index, !CheckBoxChecked(def.index));
+      PageSettings.SetCheckBox(def.index, !PageSettings.CheckBoxChecked(def.index));
       SyncBarControls();
       return;
     case ControlKind::EditBox:
@@ -83,13 +85,30 @@ void TMainForm1::ControlTextEdited(ControlRef c, std::string_view text) {
 
 void TMainForm1::SyncBarControls() {
   const BoundControls& b = Bound();
-  for (int i = 0; i < 14; ++i) BarControls.SetChecked(b.checkBoxes[static_cast<std::size_t>(i)], CheckBoxChecked(i + 1));
+  for (int i = 0; i < 14; ++i)
+    BarControls.SetChecked(b.checkBoxes[static_cast<std::size_t>(i)], PageSettings.CheckBoxChecked(i + 1));
   const bool tabs[4] = {ToolBars.ActiveImage2, ToolBars.ActiveImage4, ToolBars.ActiveImage6, ToolBars.ActiveImage8};
   for (std::size_t i = 0; i < 4; ++i) BarControls.SetVisible(b.tabs[i], tabs[i]);
-  BarControls.SetCaption(b.fontButton, HtmButton8Caption);
+  BarControls.SetCaption(b.fontButton, PageSettings.HtmButton8Caption);
+  // The title texts: a box that shows another text takes the setting, and
+  // its change handler runs.
+  BarControls.SetText(b.title, PageSettings.Title);
+  BarControls.SetText(b.pageTitle, PageSettings.PageTitle);
   BarControls.SetHint(b.launcher1, ShineSpeedButton23Hint);
   BarControls.SetHint(b.launcher2, ShineSpeedButton24Hint);
   BarControls.SetCaption(b.bannerRun, verse_.ShineSpeedButton14Caption());
+}
+
+void TMainForm1::Edit4Change() {
+  const ControlRef box = Bound().title;
+  html_.Edit4Change(BarControls.Text(box));
+  BarControls.SetHint(box, html_.Edit4Hint);
+}
+
+void TMainForm1::Edit5Change() {
+  const ControlRef box = Bound().pageTitle;
+  html_.Edit5Change(BarControls.Text(box));
+  BarControls.SetHint(box, html_.Edit5Hint);
 }
 
 bool TMainForm1::FocusedEditBoxAction(EditBoxAction action) {

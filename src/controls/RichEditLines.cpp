@@ -22,6 +22,48 @@ std::string TRichEditLines::Get(int index) const {
   return b > a ? d.text.substr(a, b - a) : std::string();
 }
 
+void TRichEditLines::Put(int index, std::string_view line) {
+  auto& d = *owner_.impl_;
+  d.EnsureLayout();
+  if (index < 0 || index >= d.layout.Count()) return;
+  const std::size_t a = d.layout.LineStart(index), b = d.layout.LineEnd(index);
+  d.CheckLength(b - a, line.size());
+  const TColor color = d.colors.At(a);
+  const std::size_t end = a + line.size();
+  d.Replace(a, b - a, line, color, end, end, true);
+}
+
+void TRichEditLines::Exchange(int a, int b) {
+  if (a == b || a < 0 || b < 0 || a >= Count() || b >= Count()) return;
+  const std::string first = Get(a), second = Get(b);
+  Put(a, second);
+  Put(b, first);
+}
+
+std::vector<std::string> TRichEditLines::Strings() const {
+  const auto& d = *owner_.impl_;
+  d.EnsureLayout();
+  std::vector<std::string> out;
+  out.reserve(static_cast<std::size_t>(d.layout.Count()));
+  for (int i = 0; i < d.layout.Count(); ++i) {
+    const std::size_t a = d.layout.LineStart(i), b = d.layout.LineEnd(i);
+    out.emplace_back(b > a ? std::string_view(d.text).substr(a, b - a) : std::string_view());
+  }
+  return out;
+}
+
+void TRichEditLines::SetStrings(std::span<const std::string> lines) {
+  std::size_t size = 0;
+  for (const std::string& l : lines) size += l.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& l : lines) {
+    text += l;
+    text += "\r\n";
+  }
+  owner_.SetText(text);
+}
+
 void TRichEditLines::Insert(int index, std::string_view line) {
   auto& d = *owner_.impl_;
   d.EnsureLayout();

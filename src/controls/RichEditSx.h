@@ -49,6 +49,15 @@ class TRichEditLines {
   explicit TRichEditLines(TRichEditSx& owner) : owner_(owner) {}
   int Count() const;
   std::string Get(int index) const;          // without its line break
+  // Lines[index] := line: the line's text without its break is replaced
+  // (out of range does nothing).
+  void Put(int index, std::string_view line);
+  void Exchange(int a, int b);               // swaps the texts of two lines
+  // All lines as displayed, from one layout of the text.
+  std::vector<std::string> Strings() const;
+  // The whole text as these lines, each followed by CR LF, in one change
+  // (caret to 0, as SetText).
+  void SetStrings(std::span<const std::string> lines);
   void Insert(int index, std::string_view line);
   void Add(std::string_view line);
   void Delete(int index);

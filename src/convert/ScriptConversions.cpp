@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "controls/RichEditSx.h"
-#include "controls/StopWatch.h"
 #include "convert/KanaTables.h"
 #include "convert/ReplaceAll.h"
 #include "convert/ReplaceEngine.h"
@@ -36,9 +35,8 @@ std::size_t CharactersOfLines(std::string_view text) noexcept {
 
 }  // namespace
 
-TScriptConversions::TScriptConversions(TRichEditSx& leftPane, TStopWatch& stopWatch, const IClock& clock,
-                                       StatusPanelSink status, IBusyCursor& cursor)
-    : pane_(leftPane), stopWatch_(stopWatch), clock_(clock), status_(std::move(status)), cursor_(cursor) {}
+TScriptConversions::TScriptConversions(TRichEditSx& leftPane, LongCommandEnv& env, const IClock& clock)
+    : pane_(leftPane), env_(env), clock_(clock) {}
 
 void TScriptConversions::Apply(ReplaceStep step) {
   if (collecting_) {
@@ -75,29 +73,18 @@ void TScriptConversions::ManReplaceAll2(std::string_view search, std::string rep
 }
 
 void TScriptConversions::RunConversion(const std::function<void()>& body, bool counts) {
-  stopWatch_.Start();
-  pane_.Lines().BeginUpdate();
-  cursor_.Begin();
-  auto cleanUp = [&] {
+  LongCommand frame(env_, &pane_);
+  frame.AtEnd([&] {
     collecting_ = nullptr;
-    pane_.Lines().EndUpdate();
-    cursor_.End();
-    stopWatch_.Stop();
-    status_(1, stopWatch_.ElapsedText());
-    if (counts) status_(3, std::to_string(pane_.Lines().Count()) + "行");
-  };
-  try {
-    std::vector<ReplaceStep> steps;
-    collecting_ = &steps;
-    body();
-    collecting_ = nullptr;
-    RunStepsInPane(pane_, steps);
-  } catch (...) {
-    cleanUp();
-    throw;
-  }
-  cleanUp();
-  if (counts) status_(2, std::to_string(CharactersOfLines(pane_.Text())) + "字");
+    if (counts) env_.status(3, std::to_string(pane_.Lines().Count()) + "行");
+  });
+  std::vector<ReplaceStep> steps;
+  collecting_ = &steps;
+  body();
+  collecting_ = nullptr;
+  RunStepsInPane(pane_, steps);
+  frame.Finish();
+  if (counts) env_.status(2, std::to_string(CharactersOfLines(pane_.Text())) + "字");
 }
 
 void TScriptConversions::ConvertGroup(const CandidateGroup& g) {

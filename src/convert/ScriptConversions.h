@@ -16,32 +16,20 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/LongCommand.h"
 #include "convert/ManyoganaTables.h"
 
 namespace hanaroku {
 
 class IClock;
 class TRichEditSx;
-class TStopWatch;
 struct ReplaceStep;
-
-// The application-wide cursor: hourglass on Begin, default on End.
-class IBusyCursor {
- public:
-  virtual ~IBusyCursor() = default;
-  virtual void Begin() = 0;
-  virtual void End() = 0;
-};
-
-// Writes a UTF-8 text into a status bar panel (0-based).
-using StatusPanelSink = std::function<void(int panel, const std::string& utf8)>;
 
 class TScriptConversions {
  public:
   // The clock seeds the draws (UTC time of day); all references must outlive
   // this object.
-  TScriptConversions(TRichEditSx& leftPane, TStopWatch& stopWatch, const IClock& clock, StatusPanelSink status,
-                     IBusyCursor& cursor);
+  TScriptConversions(TRichEditSx& leftPane, LongCommandEnv& env, const IClock& clock);
 
   void ShineSpeedButton21Click();  // man'yōgana
   void KatakanaButton1Click();     // katakana into hiragana
@@ -65,18 +53,17 @@ class TScriptConversions {
   void ManReplace(std::string_view search, const std::string* c);
   // Runs a step on the pane now, or adds it to the handler's collection.
   void Apply(ReplaceStep step);
-  // The frame of every handler: stopwatch, redrawing held off, hourglass,
-  // the steps of `body` collected and applied; the clean-up runs also after
-  // an error. With `counts` the line and character counts are shown too.
+  // Every handler runs as a long command (stopwatch, redrawing held off,
+  // hourglass) in which the steps of `body` are collected and applied. With
+  // `counts` the line count is shown also after an error, the character
+  // count after success.
   void RunConversion(const std::function<void()>& body, bool counts);
   void RunTable(const std::vector<ReplacePair>& table);
   void ConvertGroup(const CandidateGroup& g);
 
   TRichEditSx& pane_;
-  TStopWatch& stopWatch_;
+  LongCommandEnv& env_;
   const IClock& clock_;
-  StatusPanelSink status_;
-  IBusyCursor& cursor_;
   std::vector<ReplaceStep>* collecting_ = nullptr;
 };
 

@@ -22,6 +22,13 @@ class IFileSystem {
   virtual void WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual long long FileSize(const std::string& path) = 0;  // -1 when unknown
+  // Folders (the symbol images beside a saved page). MakeDirectory creates
+  // one folder whose parent exists; throws FileError.
+  virtual bool DirectoryExists(const std::string& path) {
+    static_cast<void>(path);
+    return false;
+  }
+  virtual void MakeDirectory(const std::string& path) { throw FileError(path + "\nフォルダを作成できません。"); }
 };
 
 // The platform's implementation (posix natively, Win32 in the program).

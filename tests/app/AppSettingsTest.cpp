@@ -52,8 +52,9 @@ struct PageSettings {
 };
 
 PageSettings PageOf(const TMainForm1& f) {
-  return {f.Edit4, f.Edit5, f.bgc, f.mclo, f.mclt, f.Lcl, f.Dai, f.Mfn, f.HtmButton8Caption, f.fze, f.Lint, f.Linu,
-          f.FLink};
+  const THtmlPageSettings& h = f.PageSettings;
+  return {h.Title, h.PageTitle, h.bgc, h.mclo, h.mclt, h.Lcl, h.Dai, h.Mfn, h.HtmButton8Caption, h.fze, h.Lint, h.Linu,
+          h.FLink};
 }
 
 std::ostream& operator<<(std::ostream& out, const PageSettings& p) {
@@ -131,7 +132,7 @@ TEST_F(AppSettings, AFirstRunStartsWithTheStoreDefaultsAndWritesNothing) {
   TMainForm1& f = run->form;
   EXPECT_EQ(f.Bounds, (WindowBounds{20, 20, 780, 550}));
   for (int i = 1; i <= 14; ++i)
-    EXPECT_EQ(f.CheckBoxChecked(i), i == 4 || i == 5 || i == 8 || i == 14) << "CheckBox" << i;
+    EXPECT_EQ(f.PageSettings.CheckBoxChecked(i), i == 4 || i == 5 || i == 8 || i == 14) << "CheckBox" << i;
   // Empty titles and the store's heading colour, not the in-code ones.
   EXPECT_EQ(PageOf(f), (PageSettings{"", "", "#fff8dc", "#8080FF", "#D0A2A2", "#CDC0A5", "#CDC0A5", "ＭＳ 明朝", "明",
                                      "2", "Back", "index.htm", false}));
@@ -175,20 +176,20 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
     f.DropDst1.SetAcceptDrop(false);
     f.Expas = "C:\\Program Files\\エディタ\\ed.exe";
     f.Expas2 = "D:\\Músicas\\再生.exe";  // a path code page 932 cannot hold
-    for (int i = 1; i <= 14; ++i) f.SetCheckBox(i, kStableBoxes[i]);
-    for (int i = 1; i <= 14; ++i) ASSERT_EQ(f.CheckBoxChecked(i), kStableBoxes[i]) << "CheckBox" << i;
-    f.Edit4 = page.title;
-    f.Edit5 = page.pageTitle;
-    f.bgc = page.bgc;
-    f.mclo = page.mclo;
-    f.mclt = page.mclt;
-    f.Lcl = page.Lcl;
-    f.Dai = page.Dai;
-    f.Mfn = page.Mfn;
-    f.fze = page.fze;
-    f.Lint = page.Lint;
-    f.Linu = page.Linu;
-    f.FLink = page.FLink;
+    for (int i = 1; i <= 14; ++i) f.PageSettings.SetCheckBox(i, kStableBoxes[i]);
+    for (int i = 1; i <= 14; ++i) ASSERT_EQ(f.PageSettings.CheckBoxChecked(i), kStableBoxes[i]) << "CheckBox" << i;
+    f.PageSettings.Title = page.title;
+    f.PageSettings.PageTitle = page.pageTitle;
+    f.PageSettings.bgc = page.bgc;
+    f.PageSettings.mclo = page.mclo;
+    f.PageSettings.mclt = page.mclt;
+    f.PageSettings.Lcl = page.Lcl;
+    f.PageSettings.Dai = page.Dai;
+    f.PageSettings.Mfn = page.Mfn;
+    f.PageSettings.fze = page.fze;
+    f.PageSettings.Lint = page.Lint;
+    f.PageSettings.Linu = page.Linu;
+    f.PageSettings.FLink = page.FLink;
     f.RightFileName = (dir / "歌.txt").string();
     f.RichEditNx1.SetText("unsaved but not modified");
     f.RichEditNx1.SetModified(false);
@@ -226,9 +227,9 @@ TEST_F(AppSettings, EveryItemComesBackAfterAClose) {
   EXPECT_EQ(f.DropDst1.Control(), "RichEditNx1");
   EXPECT_EQ(f.Expas, "C:\\Program Files\\エディタ\\ed.exe");
   EXPECT_EQ(f.Expas2, "D:\\Músicas\\再生.exe");
-  for (int i = 1; i <= 14; ++i) EXPECT_EQ(f.CheckBoxChecked(i), kStableBoxes[i]) << "CheckBox" << i;
+  for (int i = 1; i <= 14; ++i) EXPECT_EQ(f.PageSettings.CheckBoxChecked(i), kStableBoxes[i]) << "CheckBox" << i;
   EXPECT_EQ(PageOf(f), page);
-  EXPECT_EQ(f.SavedLineColor2, "#222222");
+  EXPECT_EQ(f.PageSettings.SavedLineColor2, "#222222");
   EXPECT_FALSE(f.WasMaximized);
   EXPECT_EQ(f.LastFileName, (dir / "歌.txt").string());
   EXPECT_EQ(f.RightFileName, "");
@@ -245,7 +246,7 @@ TEST_F(AppSettings, TheFileIsReadOnceAtStartAndWrittenOnceAtClose) {
   fs.reads = fs.writes = 0;
   auto run = Start();
   EXPECT_EQ(fs.reads, 1);
-  run->form.Edit4 = "花";
+  run->form.PageSettings.Title = "花";
   run->form.VHClick();
   ASSERT_TRUE(run->form.FormCloseQuery());
   EXPECT_EQ(fs.reads, 1);
@@ -287,12 +288,12 @@ TEST_F(AppSettings, CheckBoxRulesRunAsEachBoxIsRead) {
   Store("Form\\CheckBox4", "Checked", "True");  // only numbers count
   auto run = Start();
   TMainForm1& f = run->form;
-  EXPECT_TRUE(f.CheckBox1);
-  EXPECT_FALSE(f.CheckBox6);
-  EXPECT_TRUE(f.CheckBox14);
-  EXPECT_FALSE(f.CheckBox4);
-  EXPECT_EQ(f.mclo, "Black");
-  EXPECT_EQ(f.mclt, "Black");
+  EXPECT_TRUE(f.PageSettings.CheckBoxChecked(1));
+  EXPECT_FALSE(f.PageSettings.CheckBoxChecked(6));
+  EXPECT_TRUE(f.PageSettings.CheckBoxChecked(14));
+  EXPECT_FALSE(f.PageSettings.CheckBoxChecked(4));
+  EXPECT_EQ(f.PageSettings.mclo, "Black");
+  EXPECT_EQ(f.PageSettings.mclt, "Black");
   EXPECT_TRUE(run->dialogs.messages.empty());
 }
 
@@ -301,7 +302,7 @@ TEST_F(AppSettings, TheCloseAsksOnlyForModifiedTextAndNoKeepsEverything) {
   TMainForm1& f = run->form;
   f.RichEditNx2.SetText("left");
   f.RichEditNx2.SetModified(true);
-  f.Edit4 = "changed";
+  f.PageSettings.Title = "changed";
   run->dialogs.answers.push_back(MsgResult::No);
   EXPECT_FALSE(f.FormCloseQuery());
   EXPECT_EQ(run->dialogs.messages, (std::vector<std::string>{kCloseQuestion}));
@@ -319,8 +320,8 @@ TEST_F(AppSettings, ASettingsFileThatCannotBeWrittenDoesNotHoldTheCloseAndIsRepo
   Store("Form\\Edit4", "Text", "before");
   const std::string before = FileText();
   auto run = Start();
-  run->form.Edit4 = "after";
-  run->form.Edit5 = "after";
+  run->form.PageSettings.Title = "after";
+  run->form.PageSettings.PageTitle = "after";
   fs.failWrites = true;
   EXPECT_TRUE(run->form.FormCloseQuery());
   ASSERT_EQ(run->dialogs.messages.size(), 1u);

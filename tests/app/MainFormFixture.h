@@ -7,6 +7,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,7 +65,9 @@ struct FakeDialogs final : IDialogs {
   bool fontChosen = false;  // the font dialog's answer
   bool ChooseFont(FontSpec&, bool) override { return fontChosen; }
   std::deque<TColor> colors;  // chosen colours; none left: cancel
+  std::vector<TColor> colorShown;  // the colour the dialog opened on, each time
   bool ChooseColor(TColor& c) override {
+    colorShown.push_back(c);
     if (colors.empty()) return false;
     c = colors.front();
     colors.pop_front();
@@ -104,6 +108,12 @@ struct MemoryFs final : IFileSystem {
     files[p] = b;
   }
   bool FileExists(const std::string& p) override { return files.count(p) != 0; }
+  std::set<std::string> dirs;
+  bool DirectoryExists(const std::string& p) override { return dirs.count(p) != 0; }
+  void MakeDirectory(const std::string& p) override {
+    if (failWrites) throw FileError(p + "\nPermission denied");
+    dirs.insert(p);
+  }
   long long FileSize(const std::string& p) override {
     if (fakeSizes.count(p)) return fakeSizes[p];
     auto it = files.find(p);

@@ -2,18 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Clock.h"
+#include "controls/FakeTick.h"
 
 namespace hanaroku {
 namespace {
-
-class FakeTick final : public IClock {
- public:
-  TimeOfDay UtcNow() const override { return {}; }
-  TimeOfDay LocalNow() const override { return {}; }
-  std::uint32_t TickMs() const override { return tick; }
-  std::uint32_t tick = 0;
-};
 
 class FakeLabel final : public IStopWatchLabel {
  public:

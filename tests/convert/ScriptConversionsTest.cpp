@@ -60,12 +60,11 @@ struct Fixture {
   FakeCursor cursor;
   std::map<int, std::string> panels;
   int updatingWhenPanel1 = -1;
-  TScriptConversions conv{left, watch, clock,
-                          [this](int i, const std::string& s) {
-                            panels[i] = s;
-                            if (i == 1) updatingWhenPanel1 = left.Lines().Updating();
-                          },
-                          cursor};
+  LongCommandEnv env{watch, cursor, [this](int i, const std::string& s) {
+                       panels[i] = s;
+                       if (i == 1) updatingWhenPanel1 = left.Lines().Updating();
+                     }};
+  TScriptConversions conv{left, env, clock};
 };
 
 // The candidates of a man'yōgana group, as UTF-16 characters.

@@ -13,16 +13,8 @@
 namespace hanaroku::win32 {
 namespace {
 
+using test::IsElapsedText;
 using test::PanelText;
-
-bool IsElapsedText(const std::string& s) {
-  if (s.size() != 12) return false;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const bool colon = i == 2 || i == 5 || i == 8;
-    if (colon ? s[i] != ':' : (s[i] < '0' || s[i] > '9')) return false;
-  }
-  return true;
-}
 
 using Conversions = test::LeftPaneShownTest;
 

@@ -113,5 +113,20 @@ TEST(FileSystemWin32, MissingFileReportsPathAndSystemText) {
   }
 }
 
+TEST(FileSystemWin32, FoldersWithJapaneseNamesAreMadeOnce) {
+  ScratchDir dir;
+  IFileSystem& fs = SystemFileSystem();
+  const std::string folder = dir.File("記号");
+  EXPECT_TRUE(fs.DirectoryExists(dir.Path()));
+  EXPECT_FALSE(fs.DirectoryExists(folder));
+  fs.MakeDirectory(folder);
+  fs.MakeDirectory(folder);  // standing already: fine
+  EXPECT_TRUE(fs.DirectoryExists(folder));
+  fs.WriteFileAtomic(folder + "\\a.gif", "GIF89a");
+  EXPECT_FALSE(fs.DirectoryExists(folder + "\\a.gif"));
+  EXPECT_THROW(fs.MakeDirectory(folder + "\\a.gif"), FileError);
+  EXPECT_THROW(fs.MakeDirectory(dir.File("missing\\kigou")), FileError);
+}
+
 }  // namespace
 }  // namespace hanaroku::win32

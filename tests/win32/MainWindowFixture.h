@@ -37,6 +37,16 @@ inline std::string PanelText(HWND main, int index) {
   return enc::Utf16ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
+// True for the stopwatch's "hh:mm:ss:mmm".
+inline bool IsElapsedText(const std::string& s) {
+  if (s.size() != 12) return false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const bool colon = i == 2 || i == 5 || i == 8;
+    if (colon ? s[i] != ':' : (s[i] < '0' || s[i] > '9')) return false;
+  }
+  return true;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -75,7 +75,7 @@ TEST_F(SettingsRuns, AFirstRunAndASecondOneAfterSwitchingTheRightPane) {
 
     first.Form().Execute(Command::VHClick);
     first.Form().Execute(Command::WordWrapClick);
-    first.Form().Edit4 = "花の歌";
+    first.Form().PageSettings.Title = "花の歌";
     CloseLikeTheUser(first);
     EXPECT_FALSE(::IsWindow(first.Handle()));
   }
@@ -96,7 +96,7 @@ TEST_F(SettingsRuns, AFirstRunAndASecondOneAfterSwitchingTheRightPane) {
   EXPECT_FALSE(MenuBarChecked(second.Handle(), Command::WordWrapClick));
   EXPECT_TRUE(MenuBarChecked(second.Handle(), Command::HHVClick));
   EXPECT_FALSE(f.N14);
-  EXPECT_EQ(f.Edit4, "花の歌");
+  EXPECT_EQ(f.PageSettings.Title, "花の歌");
   RECT r{};
   ASSERT_TRUE(::GetWindowRect(second.Handle(), &r));
   EXPECT_EQ(r.left, 20);

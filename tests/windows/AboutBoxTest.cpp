@@ -53,16 +53,16 @@ class AboutBoxTest : public MainForm {
 TEST_F(AboutBoxTest, FormCreateFillsEveryField) {
   form.Expas = "C:\\tools\\edit.exe";
   form.Expas2 = "C:\\a\\very\\long\\folder\\name\\that\\goes\\on\\and\\on\\and\\on\\viewer.exe";
-  form.bgc = "#fff8dc";
-  form.Dai = "#111111";
-  form.mclo = "#222222";
-  form.mclt = "#333333";
-  form.Lcl = "#444444";
-  form.Mfn = "ＭＳ 明朝";
-  form.Lint = "Back";
-  form.Linu = "index.htm";
-  form.fze = "3";
-  form.FLink = true;
+  form.PageSettings.bgc = "#fff8dc";
+  form.PageSettings.Dai = "#111111";
+  form.PageSettings.mclo = "#222222";
+  form.PageSettings.mclt = "#333333";
+  form.PageSettings.Lcl = "#444444";
+  form.PageSettings.Mfn = "ＭＳ 明朝";
+  form.PageSettings.Lint = "Back";
+  form.PageSettings.Linu = "index.htm";
+  form.PageSettings.fze = "3";
+  form.PageSettings.FLink = true;
   TAboutBox& box = Open();
   EXPECT_EQ(Field(1), "C:\\tools\\edit.exe");
   EXPECT_NE(Field(2), form.Expas2);  // shortened to the field
@@ -86,37 +86,37 @@ TEST_F(AboutBoxTest, OpeningTwiceShowsTheSameWindow) {
   form.Windows().AboutBoxClosed();
   EXPECT_EQ(form.Windows().AboutBox(), nullptr);
   Open();
-  EXPECT_EQ(Field(3), form.bgc);
+  EXPECT_EQ(Field(3), form.PageSettings.bgc);
 }
 
 TEST_F(AboutBoxTest, FontSizeToggles) {
-  form.fze = "2";
+  form.PageSettings.fze = "2";
   TAboutBox& box = Open();
   box.ControlClicked("Label15");
   EXPECT_EQ(box.Label15(), "3");
-  EXPECT_EQ(form.fze, "3");
+  EXPECT_EQ(form.PageSettings.fze, "3");
   box.Label15Click();
-  EXPECT_EQ(form.fze, "2");
+  EXPECT_EQ(form.PageSettings.fze, "2");
   // Anything but "2" (a hand-edited settings file) becomes "2".
   form.Windows().AboutBoxClosed();
-  form.fze = "7";
+  form.PageSettings.fze = "7";
   Open().Label15Click();
-  EXPECT_EQ(form.fze, "2");
+  EXPECT_EQ(form.PageSettings.fze, "2");
 }
 
 TEST_F(AboutBoxTest, LinkSwitchAndTextsTakeEffectAtOnce) {
   TAboutBox& box = Open();
   box.LCheckBox1.Click();
-  EXPECT_TRUE(form.FLink);
+  EXPECT_TRUE(form.PageSettings.FLink);
   box.ColorEdit(9).SetText("戻る");
-  EXPECT_EQ(form.Lint, "戻る");
+  EXPECT_EQ(form.PageSettings.Lint, "戻る");
   EXPECT_EQ(box.ColorEdit(9).Hint, "戻る");
   box.ColorEdit(10).SetText("../top.html");
-  EXPECT_EQ(form.Linu, "../top.html");
+  EXPECT_EQ(form.PageSettings.Linu, "../top.html");
   EXPECT_EQ(box.ColorEdit(10).Hint, "../top.html");
   // Typing in a colour field changes nothing yet.
   box.ColorEdit(3).SetText("red");
-  EXPECT_EQ(form.bgc, "#fff8dc");
+  EXPECT_EQ(form.PageSettings.bgc, "#fff8dc");
 }
 
 TEST_F(AboutBoxTest, OkAndExitApplyTheTitleBarDoesNot) {
@@ -124,24 +124,24 @@ TEST_F(AboutBoxTest, OkAndExitApplyTheTitleBarDoesNot) {
   const std::string expas = form.Expas;
   for (int i = 1; i <= 8; ++i) box.ColorEdit(i).SetText("v" + std::to_string(i));
   box.ControlClicked("ShineSpeedButton2");  // OK
-  EXPECT_EQ(form.bgc, "v3");
-  EXPECT_EQ(form.Dai, "v4");
-  EXPECT_EQ(form.mclo, "v5");
-  EXPECT_EQ(form.mclt, "v6");
-  EXPECT_EQ(form.Lcl, "v7");
-  EXPECT_EQ(form.Mfn, "v8");
+  EXPECT_EQ(form.PageSettings.bgc, "v3");
+  EXPECT_EQ(form.PageSettings.Dai, "v4");
+  EXPECT_EQ(form.PageSettings.mclo, "v5");
+  EXPECT_EQ(form.PageSettings.mclt, "v6");
+  EXPECT_EQ(form.PageSettings.Lcl, "v7");
+  EXPECT_EQ(form.PageSettings.Mfn, "v8");
   EXPECT_EQ(form.Expas, expas);  // the launchers only change by a drop
   EXPECT_EQ(windowsHost.aboutView.closes, 0);
 
   box.ColorEdit(3).SetText("w3");
   box.ControlClicked("ShineSpeedButton1");  // Exit
-  EXPECT_EQ(form.bgc, "w3");
+  EXPECT_EQ(form.PageSettings.bgc, "w3");
   EXPECT_EQ(windowsHost.aboutView.closes, 1);
   form.Windows().AboutBoxClosed();
 
   Open().ColorEdit(3).SetText("x3");
   form.Windows().AboutBoxClosed();  // the title bar
-  EXPECT_EQ(form.bgc, "w3");
+  EXPECT_EQ(form.PageSettings.bgc, "w3");
 }
 
 TEST_F(AboutBoxTest, DroppedProgramsSetTheLaunchers) {

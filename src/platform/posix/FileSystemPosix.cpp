@@ -75,6 +75,17 @@ class PosixFileSystem final : public IFileSystem {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
   }
+
+  bool DirectoryExists(const std::string& path) override {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  }
+
+  void MakeDirectory(const std::string& path) override {
+    if (::mkdir(path.c_str(), 0755) == 0) return;
+    const int err = errno;
+    if (!DirectoryExists(path)) Fail(path, err);
+  }
 };
 
 }  // namespace

@@ -89,6 +89,17 @@ class Win32FileSystem final : public IFileSystem {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   }
+
+  bool DirectoryExists(const std::string& path) override {
+    DWORD attr = ::GetFileAttributesW(Widen(path).c_str());
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+  }
+
+  void MakeDirectory(const std::string& path) override {
+    if (::CreateDirectoryW(Widen(path).c_str(), nullptr)) return;
+    const DWORD err = ::GetLastError();
+    if (!DirectoryExists(path)) Fail(path, err);
+  }
 };
 
 }  // namespace

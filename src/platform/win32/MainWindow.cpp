@@ -37,11 +37,11 @@ FrameLayout ComputeLayout(const TMainForm1& form, int clientWidth, int clientHei
   l.status = RECT{0, bottom, clientWidth, clientHeight};
   int x = 0;
   l.leftVisible = form.LeftPaneVisible;
-  if (l.leftVisible) {
-    int w = form.LeftPaneWidth < 0 ? 0 : form.LeftPaneWidth;
-    l.left = RECT{0, y, w, bottom};
-    x = w;
-  }
+  // A hidden left pane keeps the size it has when shown, so that it breaks
+  // its lines at the same width either way.
+  const int leftWidth = form.LeftPaneWidth < 0 ? 0 : form.LeftPaneWidth;
+  l.left = RECT{0, y, leftWidth, bottom};
+  if (l.leftVisible) x = leftWidth;
   l.splitterVisible = form.LeftPaneVisible && form.SplitterVisible;
   if (l.splitterVisible) {
     l.splitter = RECT{x, y, x + kSplitterWidth, bottom};
