@@ -79,14 +79,14 @@ TEST_F(SecondaryWindowsWin32, TypingTheLinkTextTakesEffectAndTheTitleBarAppliesN
   ::SetWindowTextW(Field(about, 3), L"#000000");
   ::SendMessageW(about.Handle(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(about.ControlWindow("Label15")), STN_CLICKED),
                  reinterpret_cast<LPARAM>(about.ControlWindow("Label15")));
-  EXPECT_EQ(Form().Lint, "戻る");
-  EXPECT_EQ(Form().fze, "3");
+  EXPECT_EQ(Form().PageSettings.Lint, "戻る");
+  EXPECT_EQ(Form().PageSettings.fze, "3");
   EXPECT_EQ(ReadWindowText(about.ControlWindow("Label15")), "3");
   ::SendMessageW(about.Handle(), WM_CLOSE, 0, 0);
   test::PumpMain();
   EXPECT_EQ(Host().AboutBox(), nullptr);
   EXPECT_EQ(Form().Windows().AboutBox(), nullptr);
-  EXPECT_EQ(Form().bgc, "#fff8dc");
+  EXPECT_EQ(Form().PageSettings.bgc, "#fff8dc");
 }
 
 TEST_F(SecondaryWindowsWin32, ExitAppliesTheFieldsAndCloses) {
@@ -95,8 +95,8 @@ TEST_F(SecondaryWindowsWin32, ExitAppliesTheFieldsAndCloses) {
   ::SetWindowTextW(Field(about, 7), L"silver");
   Press(about.ControlWindow("ShineSpeedButton1"));
   EXPECT_TRUE(PumpUntil([&] { return Host().AboutBox() == nullptr; }, 2000));
-  EXPECT_EQ(Form().bgc, "#123456");
-  EXPECT_EQ(Form().Lcl, "silver");
+  EXPECT_EQ(Form().PageSettings.bgc, "#123456");
+  EXPECT_EQ(Form().PageSettings.Lcl, "silver");
   // A new window after the close, filled from the settings.
   EXPECT_EQ(ReadWindowText(Field(OpenAbout(), 3)), "#123456");
 }
