@@ -113,6 +113,10 @@ int PaneLayout::TabStop() const {
   return tabStop_;
 }
 
+int PaneLayout::CellAdvance(std::string_view text, std::size_t pos, std::size_t len, int x) const {
+  return text[pos] == '\t' ? TabAdvance(x) : Advance(text, pos, len);
+}
+
 int PaneLayout::TabAdvance(int x) const {
   const int stop = TabStop();
   return stop - x % stop;
@@ -122,31 +126,33 @@ int PaneLayout::TabAdvance(int x) const {
 
 // One display line from start, greedy: a character that would overflow the
 // extent starts the next line unless it is the first of its line.
-PaneLayout::LaidLine PaneLayout::LayLine(std::string_view text, std::size_t start) const {
+PaneLayout::LaidLine PaneLayout::LayLine(std::string_view text, std::size_t start, Mark from,
+                                         std::vector<Mark>& marks) const {
   LaidLine l;
   l.start = start;
   const bool wrap = Wrapping();
   const int extent = InlineExtent();
   const std::size_t n = text.size();
-  int x = 0;
-  std::size_t p = start;
+  int x = from.x;
+  std::size_t p = from.pos;
+  std::size_t nextMark = p + kMarkBytes;
+  const std::size_t firstMark = marks.size();
   while (p < n) {
     const char c = text[p];
-    if (c == '\r') {
-      l.brk = (p + 1 < n && text[p + 1] == '\n') ? 2 : 1;
+    if (c == '\r' || c == '\n') {
+      l.brk = (c == '\r' && p + 1 < n && text[p + 1] == '\n') ? 2 : 1;
       l.next = p + l.brk;
       l.width = x;
       return l;
     }
-    if (c == '\n') {
-      l.brk = 1;
-      l.next = p + 1;
-      l.width = x;
-      return l;
-    }
     const std::size_t len = StepAt(text, p);
-    const int adv = (c == '\t') ? TabAdvance(x) : Advance(text, p, len);
+    const int adv = CellAdvance(text, p, len, x);
     if (wrap && p > start && x + adv > extent) break;
+    if (p >= nextMark) {
+      marks.push_back(Mark{p, x});
+      nextMark = p + kMarkBytes;
+    }
+    if (c == '\t') (marks.size() > firstMark ? marks.back().tab : l.leadTab) = true;
     x = AddInline(x, adv);
     p += len;
   }
@@ -165,10 +171,11 @@ void PaneLayout::Rebuild(std::string_view text) {
   starts_.clear();
   breaks_.clear();
   widths_.clear();
+  marks_.clear();
   textSize_ = text.size();
   std::size_t p = 0;
   for (;;) {
-    const LaidLine l = LayLine(text, p);
+    const LaidLine l = LayLine(text, p, Mark{p, 0}, marks_);
     Append(l);
     if (l.brk == 0 && l.next >= text.size()) break;  // end of text
     p = l.next;
@@ -185,6 +192,11 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
     Rebuild(text);
     return;
   }
+  if (ShiftWithinLine(text, pos, removed, inserted)) {
+    textSize_ = text.size();
+    ClampScroll();
+    return;
+  }
   // First display line to lay again. Its start must precede the edit so the
   // bytes before it, and so the breaks before it, are unchanged. A wrapped
   // line also needs its first character wholly before the edit, since that
@@ -199,12 +211,19 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
   const auto delta = static_cast<std::ptrdiff_t>(inserted) - static_cast<std::ptrdiff_t>(removed);
   const std::size_t editEnd = pos + inserted;  // in the new text
 
+  // Without wrapping, a long line is laid again from its last mark before
+  // the edit: the bytes and so the offsets up to there are unchanged.
+  Mark from{starts_[i], 0};
+  if (!Wrapping() && pos > 0) from = MarkBeforePos(static_cast<int>(i), pos - 1);
+  const auto keptMarks = std::upper_bound(marks_.begin(), marks_.end(), from.pos,
+                                          [](std::size_t v, const Mark& m) { return v < m.pos; });
+  std::vector<Mark> freshMarks;
   std::vector<LaidLine> fresh;
   std::size_t j = i;  // old line scanned for a matching start
   std::size_t p = starts_[i];
   std::size_t resume = starts_.size();  // old lines from here on stay
   for (;;) {
-    const LaidLine l = LayLine(text, p);
+    const LaidLine l = LayLine(text, p, fresh.empty() ? from : Mark{p, 0}, freshMarks);
     fresh.push_back(l);
     if (l.brk == 0 && l.next >= text.size()) break;  // end of text: replace all
     p = l.next;
@@ -218,6 +237,17 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
         break;
       }
     }
+  }
+
+  // Marks of the lines laid again give way to the fresh ones; later ones move.
+  {
+    const std::size_t oldEnd = resume < starts_.size() ? starts_[resume] : textSize_ + 1;
+    const auto last =
+        std::lower_bound(keptMarks, marks_.end(), oldEnd, [](const Mark& m, std::size_t v) { return m.pos < v; });
+    for (auto it = last; it != marks_.end(); ++it)
+      it->pos = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(it->pos) + delta);
+    const auto at = marks_.insert(marks_.erase(keptMarks, last), freshMarks.begin(), freshMarks.end());
+    if (from.pos > starts_[i]) std::prev(at)->tab = fresh.front().leadTab;  // the mark laid from
   }
 
   bool longestLost = false;
@@ -253,6 +283,70 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
   else
     longest_ = std::max(longest_, widest);
   ClampScroll();
+}
+
+bool PaneLayout::ShiftWithinLine(std::string_view text, std::size_t pos, std::size_t removed, std::size_t inserted) {
+  if (Wrapping() || pos == 0) return false;
+  const int line = LineFromPos(pos);
+  const auto li = static_cast<std::size_t>(line);
+  // The edit and the byte after it lie inside the line, away from its
+  // break, and bring no break of their own.
+  const std::size_t oldEnd = NextLineStart(line) - breaks_[li];
+  if (pos <= starts_[li] || pos + removed + 1 > oldEnd) return false;
+  const std::size_t editEnd = pos + inserted;
+  if (std::any_of(text.begin() + static_cast<std::ptrdiff_t>(pos), text.begin() + static_cast<std::ptrdiff_t>(editEnd),
+                  [](char c) { return c == '\r' || c == '\n'; }))
+    return false;
+  const auto byPos = [](const Mark& m, std::size_t v) { return m.pos < v; };
+  const auto lineMarksEnd = std::lower_bound(marks_.begin(), marks_.end(), oldEnd + 1, byPos);
+  auto candidate = std::lower_bound(marks_.begin(), lineMarksEnd, pos + removed + 1, byPos);
+  if (candidate == lineMarksEnd || widths_[li] >= kMaxInline / 2) return false;
+
+  const auto delta = static_cast<std::ptrdiff_t>(inserted) - static_cast<std::ptrdiff_t>(removed);
+  const Mark from = MarkBeforePos(line, pos - 1);
+  std::vector<Mark> fresh;
+  bool leadTab = false;
+  std::size_t p = from.pos, nextMark = from.pos + kMarkBytes;
+  int x = from.x;
+  for (; candidate != lineMarksEnd; ++candidate) {
+    const auto q = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(candidate->pos) + delta);
+    while (p < q) {
+      const std::size_t len = StepAt(text, p);
+      const int adv = CellAdvance(text, p, len, x);
+      if (p >= nextMark) {
+        fresh.push_back(Mark{p, x});
+        nextMark = p + kMarkBytes;
+      }
+      if (text[p] == '\t') (fresh.empty() ? leadTab : fresh.back().tab) = true;
+      x = AddInline(x, adv);
+      p += len;
+    }
+    if (p != q || x >= kMaxInline / 2) continue;  // not in step with the old characters here
+    // From this old mark on, the cells follow by dx when tabs keep their
+    // stops: dx is a whole number of stops, or no tab comes later.
+    const int dx = x - candidate->x;
+    const bool tabLater = std::any_of(candidate, lineMarksEnd, [](const Mark& m) { return m.tab; });
+    if (dx % TabStop() != 0 && tabLater) continue;
+
+    const bool wasLongest = widths_[li] >= longest_;
+    widths_[li] += dx;
+    for (auto it = candidate; it != marks_.end(); ++it) {
+      it->pos = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(it->pos) + delta);
+      if (it < lineMarksEnd) it->x += dx;
+    }
+    const auto kept = std::upper_bound(marks_.begin(), marks_.end(), from.pos,
+                                       [](std::size_t v, const Mark& m) { return v < m.pos; });
+    if (from.pos > starts_[li]) std::prev(kept)->tab = leadTab;
+    marks_.insert(marks_.erase(kept, candidate), fresh.begin(), fresh.end());
+    for (std::size_t k = li + 1; k < starts_.size(); ++k)
+      starts_[k] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(starts_[k]) + delta);
+    if (wasLongest && dx < 0)
+      RecomputeLongest();
+    else
+      longest_ = std::max(longest_, widths_[li]);
+    return true;
+  }
+  return false;
 }
 
 void PaneLayout::RecomputeLongest() noexcept {
@@ -304,32 +398,80 @@ int PaneLayout::LineFromPos(std::size_t pos) const {
 
 // ---- geometry ---------------------------------------------------------------
 
-std::vector<LayoutCell> PaneLayout::Cells(int line, std::string_view text) const {
-  std::vector<LayoutCell> cells;
-  if (line < 0 || line >= AllLines()) return cells;
+PaneLayout::Mark PaneLayout::MarkBeforePos(int line, std::size_t pos) const {
+  const std::size_t start = LineStart(line);
+  auto it = std::upper_bound(marks_.begin(), marks_.end(), pos, [](std::size_t v, const Mark& m) { return v < m.pos; });
+  if (it == marks_.begin() || std::prev(it)->pos <= start) return Mark{start, 0};
+  return *std::prev(it);
+}
+
+PaneLayout::Mark PaneLayout::MarkBeforeInline(int line, int px) const {
+  const std::size_t start = LineStart(line), next = NextLineStart(line);
+  const auto byPos = [](const Mark& m, std::size_t v) { return m.pos < v; };
+  const auto lo = std::lower_bound(marks_.begin(), marks_.end(), start + 1, byPos);
+  const auto hi = std::lower_bound(lo, marks_.end(), next, byPos);
+  const auto it = std::upper_bound(lo, hi, px, [](int v, const Mark& m) { return v < m.x; });
+  return it == lo ? Mark{start, 0} : *std::prev(it);
+}
+
+template <class Visit>
+void PaneLayout::WalkCells(std::string_view text, int line, Mark from, Visit&& visit) const {
   const std::size_t end = std::min(LineEnd(line), text.size());
-  int x = 0;
-  for (std::size_t p = LineStart(line); p < end;) {
+  int x = from.x;
+  for (std::size_t p = from.pos; p < end;) {
     const std::size_t len = std::min(StepAt(text, p), end - p);
-    const int adv = text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len);
-    cells.push_back(LayoutCell{p, len, x, adv});
+    const int adv = CellAdvance(text, p, len, x);
+    if (!visit(LayoutCell{p, len, x, adv})) return;
     x = AddInline(x, adv);
     p += len;
   }
+}
+
+std::vector<LayoutCell> PaneLayout::Cells(int line, std::string_view text) const {
+  return Cells(line, text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+std::vector<LayoutCell> PaneLayout::Cells(int line, std::string_view text, int fromPx, int toPx) const {
+  std::vector<LayoutCell> cells;
+  if (line < 0 || line >= AllLines()) return cells;
+  WalkCells(text, line, MarkBeforeInline(line, fromPx), [&](const LayoutCell& c) {
+    if (c.inlineOffset >= toPx) return false;
+    if (AddInline(c.inlineOffset, c.advance) > fromPx || c.inlineOffset >= fromPx) cells.push_back(c);
+    return true;
+  });
   return cells;
+}
+
+std::size_t PaneLayout::PosAtInline(std::string_view text, int line, int goal) const {
+  if (line < 0 || line >= AllLines()) return std::min(textSize_, text.size());
+  std::size_t last = LineStart(line), hit = std::string_view::npos;
+  bool any = false;
+  WalkCells(text, line, MarkBeforeInline(line, goal), [&](const LayoutCell& c) {
+    if (goal < c.inlineOffset + c.advance / 2) {
+      hit = c.pos;
+      return false;
+    }
+    last = c.pos;
+    any = true;
+    return true;
+  });
+  if (hit != std::string_view::npos) return hit;
+  const std::size_t end = std::min(LineEnd(line), text.size());
+  // A wrapped line has no end of its own: its end is the next line's start.
+  if (any && end == NextLineStart(line) && line + 1 < AllLines()) return last;
+  return end;
 }
 
 int PaneLayout::InlineFromPos(std::string_view text, std::size_t pos) const {
   const int line = LineFromPos(pos);
   if (line < 0 || line >= AllLines()) return 0;
-  const std::size_t end = std::min({LineEnd(line), text.size(), pos});
-  int x = 0;
-  for (std::size_t p = LineStart(line); p < end;) {
-    const std::size_t len = StepAt(text, p);
-    if (p + len > pos) break;  // pos inside a character: its start
-    x = AddInline(x, text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len));
-    p += len;
-  }
+  const Mark from = MarkBeforePos(line, pos);
+  int x = from.x;
+  WalkCells(text, line, from, [&](const LayoutCell& c) {
+    if (c.pos + c.len > pos) return false;  // pos inside a character: its start
+    x = AddInline(c.inlineOffset, c.advance);
+    return true;
+  });
   return x;
 }
 
@@ -354,17 +496,15 @@ bool PaneLayout::InMargin(Point client) const noexcept {
 std::size_t PaneLayout::HitTest(std::string_view text, Point client) const {
   if (starts_.empty()) return 0;
   const int line = std::clamp(LineAtClient(client), 0, AllLines() - 1);
-  const int along = (vertical_ ? client.y : client.x) - margin_ + inlineScroll_;
-  const std::size_t end = std::min(LineEnd(line), text.size());
-  int x = 0;
-  for (std::size_t p = LineStart(line); p < end;) {
-    const std::size_t len = StepAt(text, p);
-    const int adv = text[p] == '\t' ? TabAdvance(x) : Advance(text, p, len);
-    if (along < AddInline(x, adv / 2 + adv % 2)) return p;  // nearer to this cell's leading edge
-    x = AddInline(x, adv);
-    p += len;
-  }
-  return std::min(LineEnd(line), text.size());
+  const int along = ClampToInt(static_cast<long long>(vertical_ ? client.y : client.x) - margin_ + inlineScroll_);
+  std::size_t hit = std::min(LineEnd(line), text.size());
+  WalkCells(text, line, MarkBeforeInline(line, along), [&](const LayoutCell& c) {
+    // Nearer to this cell's leading edge than to its trailing one.
+    if (along >= AddInline(c.inlineOffset, c.advance / 2 + c.advance % 2)) return true;
+    hit = c.pos;
+    return false;
+  });
+  return hit;
 }
 
 Rect PaneLayout::CaretRect(std::string_view text, std::size_t pos) const {

@@ -57,6 +57,13 @@ class PaneLayout {
   // Geometry (client pixels, before scrolling is applied by the caller's
   // scroll offsets below).
   std::vector<LayoutCell> Cells(int line, std::string_view text) const;
+  // The cells of a display line that reach into [fromPx, toPx) inline
+  // pixels: what a paint of a long line needs, in time proportional to
+  // that stretch and not to the line.
+  std::vector<LayoutCell> Cells(int line, std::string_view text, int fromPx, int toPx) const;
+  // The caret stop of a display line nearest to an inline offset, where Up
+  // and Down take the caret (a wrapped line ends before its last character).
+  std::size_t PosAtInline(std::string_view text, int line, int goal) const;
   std::size_t HitTest(std::string_view text, Point client) const;  // nearest caret position
   Rect CaretRect(std::string_view text, std::size_t pos) const;     // in client pixels
   int LinePitch() const noexcept;
@@ -109,13 +116,36 @@ class PaneLayout {
     std::size_t start = 0, next = 0;
     int width = 0;
     std::uint8_t brk = 0;
+    bool leadTab = false;  // a tab before the first mark laid
   };
+  // A known place inside a display line: a character start and its inline
+  // offset. Long lines carry one every kMarkBytes, so that positions and
+  // offsets inside them are found from the nearest mark.
+  struct Mark {
+    std::size_t pos = 0;
+    int x = 0;
+    bool tab = false;  // a tab lies between this mark and the next one (or the line end)
+  };
+  static constexpr std::size_t kMarkBytes = 1024;
   int Advance(std::string_view text, std::size_t pos, std::size_t len) const;
+  int CellAdvance(std::string_view text, std::size_t pos, std::size_t len, int x) const;
   int TabAdvance(int x) const;
   int TabStop() const;
   std::size_t StepAt(std::string_view text, std::size_t pos) const noexcept;
   bool Wrapping() const noexcept;
-  LaidLine LayLine(std::string_view text, std::size_t start) const;
+  // Lays one display line out from `from` (its start, or a mark inside it),
+  // appending the marks it passes.
+  LaidLine LayLine(std::string_view text, std::size_t start, Mark from, std::vector<Mark>& marks) const;
+  // An edit inside a long line without wrapping: the line is laid again
+  // from the mark before the edit only until it meets an old mark again
+  // with offsets that the rest of the line can simply follow. False when
+  // that does not apply; nothing is changed then.
+  bool ShiftWithinLine(std::string_view text, std::size_t pos, std::size_t removed, std::size_t inserted);
+  Mark MarkBeforePos(int line, std::size_t pos) const;
+  Mark MarkBeforeInline(int line, int px) const;
+  // Calls visit(cell) for the cells of a line from a mark until it returns false.
+  template <class Visit>
+  void WalkCells(std::string_view text, int line, Mark from, Visit&& visit) const;
   void Append(const LaidLine& l);
   void ClampScroll() noexcept;
   void RecomputeLongest() noexcept;
@@ -123,6 +153,7 @@ class PaneLayout {
 
   std::vector<std::uint8_t> breaks_;  // per display line, see BreakLength
   std::vector<int> widths_;           // per display line
+  std::vector<Mark> marks_;           // by position, none at a line start
   std::size_t textSize_ = 0;
   bool dirty_ = true;
   mutable std::vector<int> advances_;  // per character code; -1 unknown

@@ -36,34 +36,6 @@ bool IsSwallowed(int vk, bool ctrl) noexcept {
   return ctrl && (vk == 'A' || vk == 'C' || vk == 'V' || vk == 'X' || vk == 'Z');
 }
 
-// Inline offset of the caret at pos within its display line.
-int InlineOf(const PaneLayout& layout, std::string_view text, std::size_t pos) {
-  const int line = layout.LineFromPos(pos);
-  if (line >= layout.AllLines()) return 0;
-  int end = 0;
-  for (const LayoutCell& c : layout.Cells(line, text)) {
-    if (c.pos >= pos) return c.inlineOffset;
-    if (!richtext::IsBreakByte(text[c.pos])) end = c.inlineOffset + c.advance;
-  }
-  return end;
-}
-
-// The caret stop of a display line nearest to an inline offset.
-std::size_t PosAtInline(const PaneLayout& layout, std::string_view text, int line, int goal) {
-  std::size_t last = layout.LineStart(line);
-  bool any = false;
-  for (const LayoutCell& c : layout.Cells(line, text)) {
-    if (richtext::IsBreakByte(text[c.pos])) break;
-    if (goal < c.inlineOffset + c.advance / 2) return c.pos;
-    last = c.pos;
-    any = true;
-  }
-  const std::size_t end = layout.LineEnd(line);
-  // A wrapped line has no end of its own: its end is the next line's start.
-  if (any && end == layout.NextLineStart(line) && line + 1 < layout.AllLines()) return last;
-  return end;
-}
-
 }  // namespace
 
 bool TRichEditSx::KeyDown(int vk, bool shift, bool ctrl) {
@@ -92,8 +64,8 @@ bool TRichEditSx::KeyDown(int vk, bool shift, bool ctrl) {
     const int line = lay.LineFromPos(d.caret);
     const int target = std::clamp(line + by, 0, std::max(0, lay.AllLines() - 1));
     if (target == line) return;
-    const int goal = d.goalInline >= 0 ? d.goalInline : InlineOf(lay, t, d.caret);
-    moveTo(PosAtInline(lay, t, target, goal));
+    const int goal = d.goalInline >= 0 ? d.goalInline : lay.InlineFromPos(t, d.caret);
+    moveTo(lay.PosAtInline(t, target, goal));
     d.goalInline = goal;
   };
   auto deleteRange = [&](std::size_t a, std::size_t b) {

@@ -519,5 +519,92 @@ TEST_F(PaneLayoutTest, WidthsBeyondTheIntegerRangeSaturate) {
   EXPECT_GE(layout.Count(), 13);
 }
 
+// ---- long lines -------------------------------------------------------------
+
+// A line of many kilobytes with tabs, half- and full-width characters.
+std::string LongLine(std::mt19937& rng, std::size_t bytes) {
+  static const std::vector<std::string> pieces = {"a", "b", "\t", " ", "\x82\xa0", "\x82\xa2", "\x88\x9f", "\xb1",
+                                                  "\x82\xa0\x82\xa0\x82\xa0\x82\xa0", "xyz"};
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+  std::string s;
+  while (s.size() < bytes) s += pieces[pick(rng)];
+  return s;
+}
+
+// The offsets of every character found from scratch, walking the line.
+std::vector<int> OffsetsByWalking(const PaneLayout& l, const std::string& t, int line) {
+  std::vector<int> x;
+  for (const LayoutCell& c : l.Cells(line, t)) x.push_back(c.inlineOffset);
+  return x;
+}
+
+TEST_F(PaneLayoutTest, LongLinesAnswerFromTheirMarksAsAWalkWould) {
+  std::mt19937 rng(99);
+  VaryingMeasurer varying;
+  layout.SetMeasurer(&varying);
+  layout.SetWordWrap(false);
+  const std::string t = LongLine(rng, 20000) + "\r\n" + LongLine(rng, 5000);
+  layout.Rebuild(t);
+  ASSERT_EQ(layout.Count(), 2);
+  const auto cells = layout.Cells(0, t);
+  const std::vector<int> x = OffsetsByWalking(layout, t, 0);
+  for (std::size_t k = 0; k < cells.size(); k += 7) {
+    const LayoutCell& c = cells[k];
+    ASSERT_EQ(layout.InlineFromPos(t, c.pos), c.inlineOffset) << c.pos;
+    layout.SetInlineScroll(0);
+    if (c.advance >= 4) EXPECT_EQ(layout.PosAtInline(t, 0, c.inlineOffset + 1), c.pos);
+    // A stretch of the line: exactly the cells that reach into it.
+    const auto some = layout.Cells(0, t, c.inlineOffset + 3, c.inlineOffset + 200);
+    ASSERT_FALSE(some.empty());
+    EXPECT_EQ(some.front().pos, c.advance > 3 ? c.pos : cells[k + 1].pos);
+    EXPECT_LE(some.size(), 200u);
+    EXPECT_LT(some.back().inlineOffset, c.inlineOffset + 200);
+  }
+  EXPECT_EQ(layout.PosAtInline(t, 0, 1 << 30), layout.LineEnd(0));
+  // Hit tests land where the caret of that position is drawn.
+  layout.SetClientSize(400, 300);
+  for (std::size_t k = 0; k < cells.size(); k += 211) {
+    layout.ScrollIntoView(t, cells[k].pos);
+    const Rect r = layout.CaretRect(t, cells[k].pos);
+    EXPECT_EQ(layout.HitTest(t, Point{r.left + 1, r.top + 3}), cells[k].pos);
+  }
+}
+
+TEST_F(PaneLayoutTest, EditsInLongLinesKeepTheirMarksRight) {
+  std::mt19937 rng(4242);
+  VaryingMeasurer varying;
+  for (int round = 0; round < 6; ++round) {
+    const bool wrap = round == 5;
+    auto setup = [&](PaneLayout& l) {
+      l.SetMeasurer(round % 2 ? static_cast<const ITextMeasurer*>(&varying) : &fixed);
+      l.SetWordWrap(wrap);
+      l.SetClientSize(300, 200);
+    };
+    PaneLayout incremental;
+    setup(incremental);
+    std::string text = LongLine(rng, 9000) + "\r\n" + LongLine(rng, 3000);
+    incremental.Rebuild(text);
+    for (int edit = 0; edit < 30; ++edit) {
+      const std::size_t pos = std::uniform_int_distribution<std::size_t>(0, text.size())(rng);
+      const std::size_t removed = std::min<std::size_t>(text.size() - pos, edit % 3);
+      const std::string ins = edit % 4 == 0 ? "\t" : edit % 4 == 1 ? "\x82\xa0" : edit % 4 == 2 ? "" : "\r\nq";
+      text.replace(pos, removed, ins);
+      incremental.Update(text, pos, removed, ins.size());
+      PaneLayout full;
+      setup(full);
+      full.Rebuild(text);
+      const std::string what = "round " + std::to_string(round) + " edit " + std::to_string(edit);
+      ExpectSameLayout(incremental, full, what);
+      if (HasFatalFailure()) return;
+      for (std::size_t q = 0; q <= text.size(); q += 53) {
+        ASSERT_EQ(incremental.InlineFromPos(text, q), full.InlineFromPos(text, q)) << what << " pos " << q;
+        const int line = full.LineFromPos(q);
+        const int at = full.InlineFromPos(text, q);
+        ASSERT_EQ(incremental.PosAtInline(text, line, at), full.PosAtInline(text, line, at)) << what << " pos " << q;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace hanaroku

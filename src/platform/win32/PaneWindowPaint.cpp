@@ -155,7 +155,8 @@ void PaneWindow::PaintLine(HDC dc, int line, int width, int height, ColorCursor&
     dx.clear();
   };
 
-  for (const LayoutCell& c : lay.Cells(line, text)) {
+  // Only the stretch of the line inside the client area.
+  for (const LayoutCell& c : lay.Cells(line, text, -inlineBase, inlineLimit - inlineBase)) {
     const int a = inlineBase + c.inlineOffset;
     if (a >= inlineLimit) break;
     const bool control = c.len == 1 && (static_cast<unsigned char>(text[c.pos]) < 0x20 || text[c.pos] == 0x7F);
