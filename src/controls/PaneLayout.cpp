@@ -4,6 +4,7 @@
 #include <iterator>
 #include <limits>
 
+#include "controls/LineBreaking.h"
 #include "platform/Encoding.h"
 
 namespace hanaroku {
@@ -30,6 +31,14 @@ unsigned CharCode(std::string_view text, std::size_t pos, std::size_t len) noexc
   const auto b0 = static_cast<unsigned char>(text[pos]);
   if (len < 2) return b0;
   return (static_cast<unsigned>(b0) << 8) | static_cast<unsigned char>(text[pos + 1]);
+}
+
+// Bytes of the line break at pos: 2 for CR LF, 1 for a lone CR or LF, else 0.
+std::uint8_t BreakBytes(std::string_view text, std::size_t pos) noexcept {
+  const char c = text[pos];
+  if (c == '\n') return 1;
+  if (c != '\r') return 0;
+  return pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1;
 }
 
 const FixedMeasurer& DefaultMeasurer() {
@@ -124,8 +133,10 @@ int PaneLayout::TabAdvance(int x) const {
 
 // ---- line layout ------------------------------------------------------------
 
-// One display line from start, greedy: a character that would overflow the
-// extent starts the next line unless it is the first of its line.
+// One display line from start. Without wrapping it runs to the line break.
+// With wrapping, a character that would overflow the extent starts the next
+// line unless it is the first of its line, and the line-breaking rules move
+// that break: back to the last allowed break, or past a hanging "、" / "。".
 PaneLayout::LaidLine PaneLayout::LayLine(std::string_view text, std::size_t start, Mark from,
                                          std::vector<Mark>& marks) const {
   LaidLine l;
@@ -137,26 +148,66 @@ PaneLayout::LaidLine PaneLayout::LayLine(std::string_view text, std::size_t star
   std::size_t p = from.pos;
   std::size_t nextMark = p + kMarkBytes;
   const std::size_t firstMark = marks.size();
+  auto tabFlag = [&]() -> bool& { return marks.size() > firstMark ? marks.back().tab : l.leadTab; };
+  // The last place inside the line before which a break is allowed.
+  struct BreakPoint {
+    std::size_t pos = 0, marks = 0;
+    int x = 0;
+    bool tab = false;
+  } allowed;
+  linebreak::Flags before = 0;
   while (p < n) {
     const char c = text[p];
-    if (c == '\r' || c == '\n') {
-      l.brk = (c == '\r' && p + 1 < n && text[p + 1] == '\n') ? 2 : 1;
-      l.next = p + l.brk;
+    if (const std::uint8_t brk = BreakBytes(text, p)) {
+      l.brk = brk;
+      l.next = l.reach = p + brk;
       l.width = x;
       return l;
     }
     const std::size_t len = StepAt(text, p);
     const int adv = CellAdvance(text, p, len, x);
-    if (wrap && p > start && x + adv > extent) break;
+    if (wrap) {
+      const linebreak::Flags cls = linebreak::ClassOf(text, p, len);
+      if (p > start) {
+        const bool breakHere = linebreak::BreakAllowed(before, cls);
+        if (x + adv > extent) {
+          l.reach = p + len;
+          if (cls & linebreak::kHang) {
+            // Hangs past the extent when what follows may begin a line.
+            const std::size_t q = p + len;
+            const bool lineEnds = q >= n || text[q] == '\r' || text[q] == '\n';
+            const std::size_t qLen = lineEnds ? 0 : StepAt(text, q);
+            l.reach = q + qLen;  // whether it hangs depends on the character after it
+            if (lineEnds || linebreak::BreakAllowed(cls, linebreak::ClassOf(text, q, qLen))) {
+              l.width = x;  // the hanging character takes no width of the line
+              l.brk = q < n ? BreakBytes(text, q) : 0;  // a line break after it still ends this line
+              l.next = q + l.brk;
+              l.reach = std::max(l.reach, l.next);
+              return l;
+            }
+          }
+          if (!breakHere && allowed.pos > start) {
+            p = allowed.pos;
+            x = allowed.x;
+            marks.resize(allowed.marks);
+            tabFlag() = allowed.tab;
+          }
+          break;
+        }
+        if (breakHere) allowed = BreakPoint{p, marks.size(), x, tabFlag()};
+      }
+      before = cls;
+    }
     if (p >= nextMark) {
       marks.push_back(Mark{p, x});
       nextMark = p + kMarkBytes;
     }
-    if (c == '\t') (marks.size() > firstMark ? marks.back().tab : l.leadTab) = true;
+    if (c == '\t') tabFlag() = true;
     x = AddInline(x, adv);
     p += len;
   }
   l.next = p;
+  l.reach = std::max(l.reach, p);
   l.width = x;
   return l;
 }
@@ -165,12 +216,15 @@ void PaneLayout::Append(const LaidLine& l) {
   starts_.push_back(l.start);
   breaks_.push_back(l.brk);
   widths_.push_back(l.width);
+  reaches_.push_back(l.reach - l.start);
 }
 
 void PaneLayout::Rebuild(std::string_view text) {
+  ++generation_;
   starts_.clear();
   breaks_.clear();
   widths_.clear();
+  reaches_.clear();
   marks_.clear();
   textSize_ = text.size();
   std::size_t p = 0;
@@ -192,6 +246,7 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
     Rebuild(text);
     return;
   }
+  ++generation_;
   if (ShiftWithinLine(text, pos, removed, inserted)) {
     textSize_ = text.size();
     ClampScroll();
@@ -204,8 +259,11 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
   // the edit may join a CR before it with an LF inserted.
   std::size_t i = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), pos) - starts_.begin()) - 1;
   while (i > 0) {
+    // The break before line i stands when the bytes that decided it lie
+    // wholly before the edit.
     const bool logicalStart = breaks_[i - 1] > 0;
-    if (logicalStart ? starts_[i] < pos : starts_[i] + 2 <= pos) break;
+    const std::size_t decided = std::max(starts_[i - 1] + reaches_[i - 1], starts_[i] + 2);
+    if (logicalStart ? starts_[i] < pos : decided <= pos) break;
     --i;
   }
   const auto delta = static_cast<std::ptrdiff_t>(inserted) - static_cast<std::ptrdiff_t>(removed);
@@ -257,20 +315,24 @@ void PaneLayout::Update(std::string_view text, std::size_t pos, std::size_t remo
   starts_.erase(starts_.begin() + first, starts_.begin() + last);
   breaks_.erase(breaks_.begin() + first, breaks_.begin() + last);
   widths_.erase(widths_.begin() + first, widths_.begin() + last);
-  std::vector<std::size_t> s;
+  reaches_.erase(reaches_.begin() + first, reaches_.begin() + last);
+  std::vector<std::size_t> s, r;
   std::vector<std::uint8_t> b;
   std::vector<int> w;
   s.reserve(fresh.size());
+  r.reserve(fresh.size());
   b.reserve(fresh.size());
   w.reserve(fresh.size());
   int widest = 0;
   for (const LaidLine& l : fresh) {
     s.push_back(l.start);
+    r.push_back(l.reach - l.start);
     b.push_back(l.brk);
     w.push_back(l.width);
     widest = std::max(widest, l.width);
   }
   starts_.insert(starts_.begin() + first, s.begin(), s.end());
+  reaches_.insert(reaches_.begin() + first, r.begin(), r.end());
   breaks_.insert(breaks_.begin() + first, b.begin(), b.end());
   widths_.insert(widths_.begin() + first, w.begin(), w.end());
   if (delta != 0) {
@@ -330,6 +392,7 @@ bool PaneLayout::ShiftWithinLine(std::string_view text, std::size_t pos, std::si
 
     const bool wasLongest = widths_[li] >= longest_;
     widths_[li] += dx;
+    reaches_[li] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(reaches_[li]) + delta);
     for (auto it = candidate; it != marks_.end(); ++it) {
       it->pos = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(it->pos) + delta);
       if (it < lineMarksEnd) it->x += dx;

@@ -29,6 +29,12 @@ struct LayoutCell {
 // start. A lead byte followed by CR or LF is a character of its own, so line
 // breaks are always seen. With word wrap on and an inline extent of 0 or
 // less the text is laid out as if wrap were off.
+//
+// Wrapping follows the Japanese line-breaking rules (LineBreaking.h): a
+// character that may not begin a line takes the characters before it to the
+// next line with it (back to the last place a break is allowed), "、" and
+// "。" hang past the extent instead, and a Latin run breaks only at a blank.
+// Where a line offers no allowed break at all it breaks at the extent.
 class PaneLayout {
  public:
   static constexpr int kCaretWidth = 2;   // thickness of the caret bar
@@ -98,7 +104,9 @@ class PaneLayout {
   // Bytes of the line break ending a display line (0 at a wrap point or the
   // end of the text, 1 for a lone CR or LF, 2 for CR LF).
   int BreakLength(int line) const;
-  int LineWidth(int line) const;          // inline pixels of a display line
+  // Inline pixels of a display line, leaving out a "、" or "。" that hangs
+  // past the extent (it takes no scroll range).
+  int LineWidth(int line) const;
   // Inline offset of the caret at pos within its display line, pixels.
   int InlineFromPos(std::string_view text, std::size_t pos) const;
   // Client pixels of the top-left corner of the cell at (line, inlinePx),
@@ -110,11 +118,15 @@ class PaneLayout {
   // selection bar).
   bool InMargin(Point client) const noexcept;
   int MaxInlineScroll() const noexcept;   // largest useful InlineScroll
+  // Counts the Rebuilds and Updates: what is cached from the text (such as
+  // its UTF-16 positions) is stale when this changed.
+  std::uint64_t Generation() const noexcept { return generation_; }
 
  private:
   struct LaidLine {
     std::size_t start = 0, next = 0;
-    int width = 0;
+    std::size_t reach = 0;  // end of the bytes that decided where the line ends
+    int width = 0;  // without a hanging character
     std::uint8_t brk = 0;
     bool leadTab = false;  // a tab before the first mark laid
   };
@@ -153,8 +165,10 @@ class PaneLayout {
 
   std::vector<std::uint8_t> breaks_;  // per display line, see BreakLength
   std::vector<int> widths_;           // per display line
+  std::vector<std::size_t> reaches_;  // per display line: LaidLine::reach - start
   std::vector<Mark> marks_;           // by position, none at a line start
   std::size_t textSize_ = 0;
+  std::uint64_t generation_ = 0;
   bool dirty_ = true;
   mutable std::vector<int> advances_;  // per character code; -1 unknown
   mutable int tabStop_ = -1;
