@@ -21,6 +21,7 @@ struct TRichEditSx::Impl {
   std::size_t anchor = 0, caret = 0;  // the selection runs between them
   bool modified = false;
   std::uint64_t textStamp = 0;        // counts the changes of the text
+  bool readOnly = false;
   int maxLength = 0;                  // bytes; 0: no limit
   bool vertical = false, wordWrap = true, selectionBar = false;
   TFont font;

@@ -69,7 +69,7 @@ bool TRichEditSx::KeyDown(int vk, bool shift, bool ctrl) {
     d.goalInline = goal;
   };
   auto deleteRange = [&](std::size_t a, std::size_t b) {
-    if (b > a) d.Replace(a, b - a, {}, ColorRuns::kDefault, a, a, true);
+    if (b > a && !d.readOnly) d.Replace(a, b - a, {}, ColorRuns::kDefault, a, a, true);
   };
 
   switch (vk) {
@@ -118,11 +118,11 @@ bool TRichEditSx::KeyDown(int vk, bool shift, bool ctrl) {
         deleteRange(d.caret, ctrl ? richtext::NextWordStop(t, d.caret) : richtext::NextStop(t, d.caret));
       return true;
     case kReturn:
-      d.TypeText("\r\n");
+      if (!d.readOnly) d.TypeText("\r\n");
       return true;
     case kTab:
       if (ctrl) return false;
-      d.TypeText("\t");
+      if (!d.readOnly) d.TypeText("\t");
       return true;
     default:
       return false;
@@ -153,7 +153,7 @@ void TRichEditSx::CharInput(std::u16string_view chars) {
     if (c < 0x20 || c == 0x7F) continue;  // Enter, Tab, Backspace, Ctrl+letter act in KeyDown
     typed.push_back(c);
   }
-  if (!typed.empty()) InsertUtf16(typed);
+  if (!typed.empty() && !d.readOnly) InsertUtf16(typed);
 }
 
 void TRichEditSx::ImeStartComposition() { RecordAction(9); }
@@ -162,7 +162,7 @@ void TRichEditSx::ImeResult(std::u16string_view result) {
   std::u16string text;
   for (char16_t c : result)
     if (c >= 0x20 || c == u'\r' || c == u'\n' || c == u'\t') text.push_back(c);
-  if (!text.empty()) InsertUtf16(text);
+  if (!text.empty() && !impl_->readOnly) InsertUtf16(text);
 }
 
 void TRichEditSx::MouseDown(int x, int y, bool shift) {

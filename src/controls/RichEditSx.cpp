@@ -571,15 +571,21 @@ void TRichEditSx::CutToClipboard(IClipboard& cb) {
   RecordAction(4);
   if (SelLength() == 0) return;
   CopyToClipboard(cb);
-  Clear();
+  if (!impl_->readOnly) Clear();
 }
 
 void TRichEditSx::PasteFromClipboard(IClipboard& cb) {
+  if (impl_->readOnly) return;
   RecordAction(6);
   std::u16string text;
   if (!cb.GetText(text)) return;
   InsertUtf16(text);
 }
+
+bool TRichEditSx::InsertText(std::u16string_view text) { return InsertUtf16(text); }
+
+bool TRichEditSx::ReadOnly() const noexcept { return impl_->readOnly; }
+void TRichEditSx::SetReadOnly(bool r) noexcept { impl_->readOnly = r; }
 
 bool TRichEditSx::InsertUtf16(std::u16string_view text) {
   if (auto nul = text.find(u'\0'); nul != std::u16string_view::npos) text = text.substr(0, nul);

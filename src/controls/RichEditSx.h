@@ -212,6 +212,15 @@ class TRichEditSx {
   void CutToClipboard(IClipboard& cb);
   void PasteFromClipboard(IClipboard& cb);
   std::function<bool(const std::u16string& lostChars)> ConfirmLoss;
+  // Replaces the selection with UTF-16 text as a paste does (the same fit
+  // check, line breaks made CR LF, MaxLength), recording nothing; false when
+  // refused or empty.
+  bool InsertText(std::u16string_view text);
+
+  // Read-only: typing, the editing keys, the input method, paste and cut
+  // change nothing (cut still copies); the program's own calls still do.
+  bool ReadOnly() const noexcept;
+  void SetReadOnly(bool r) noexcept;
 
   // ---- undo ring of 15 snapshots ----------------------------------------
   bool CanUndo() const;

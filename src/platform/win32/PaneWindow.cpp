@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "controls/PaneEditAccess.h"
 #include "platform/win32/Win32Ports.h"
 
 namespace hanaroku::win32 {
@@ -48,6 +49,8 @@ void PaneWindow::RegisterWindowClass(HINSTANCE instance) {
   registeredInstance = instance;
 }
 
+PaneWindow::PaneWindow() = default;
+
 PaneWindow::~PaneWindow() {
   if (hwnd_) ::DestroyWindow(hwnd_);  // WM_NCDESTROY detaches from the model
 }
@@ -56,13 +59,17 @@ HWND PaneWindow::Create(HWND parent, TRichEditSx& model, int id) {
   if (hwnd_) return hwnd_;
   if (!registeredInstance) RegisterWindowClass(::GetModuleHandleW(nullptr));
   model_ = &model;
+  access_ = std::make_unique<PaneEditAccess>(model);
   measurer_.SetFont(model.Font(), model.Vertical());
+  // ES_MULTILINE tells tools that read the style what the pane answers as.
   HWND wnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
-                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), registeredInstance,
-                               this);
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS |
+                                   ES_MULTILINE | (model.ReadOnly() ? ES_READONLY : 0),
+                               0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               registeredInstance, this);
   if (!wnd) {
     model_ = nullptr;
+    access_.reset();
     throw std::runtime_error("CreateWindowEx (pane): " + SystemErrorText(::GetLastError()));
   }
   model.SetMeasurer(&measurer_);
@@ -98,6 +105,7 @@ LRESULT PaneWindow::Default(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
 }
 
 LRESULT PaneWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (IsEditMessage(msg)) return OnEditMessage(msg, wParam, lParam);
   switch (msg) {
     case WM_CREATE:
       ::DragAcceptFiles(hwnd_, TRUE);
@@ -162,13 +170,16 @@ LRESULT PaneWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_IME_SETCONTEXT:
+      // The pane draws the composition itself.
+      return Default(msg, wParam, lParam & ~static_cast<LPARAM>(ISC_SHOWUICOMPOSITIONWINDOW));
     case WM_IME_STARTCOMPOSITION:
       return OnImeStartComposition(wParam, lParam);
     case WM_IME_COMPOSITION:
       return OnImeComposition(wParam, lParam);
     case WM_IME_ENDCOMPOSITION:
       OnImeEndComposition();
-      break;
+      return 0;
     case WM_IME_CHAR:
       return 0;  // the result string came with WM_IME_COMPOSITION
     case WM_DROPFILES:
@@ -193,8 +204,10 @@ void PaneWindow::OnNcDestroy() {
   ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   hwnd_ = nullptr;
   caretMade_ = focused_ = composing_ = false;
+  composition_.End();
   buttonDown_ = dragging_ = autoScroll_ = false;
   back_.Release();
+  access_.reset();
   if (TRichEditSx* m = model_) {
     model_ = nullptr;
     m->SetView(nullptr);
@@ -291,7 +304,12 @@ RECT PaneWindow::CaretBox() const {
 
 void PaneWindow::UpdateCaret() {
   if (!hwnd_ || !model_ || !focused_) return;
-  const RECT box = CaretBox();
+  RECT box = CaretBox();
+  if (composition_.Active() && !composition_.Text().empty()) {
+    // The caret stands at the input method's cursor inside the composition.
+    const Rect r = composition_.CursorRect(model_->Layout(), model_->Text(), CaretPos(), CompositionCells());
+    box = RECT{r.left, r.top, r.right, r.bottom};
+  }
   const SIZE size{box.right - box.left, box.bottom - box.top};
   if (!caretMade_ || size.cx != caretSize_.cx || size.cy != caretSize_.cy) {
     if (caretMade_) ::DestroyCaret();
@@ -308,6 +326,7 @@ void PaneWindow::UpdateCaret() {
 void PaneWindow::OnSetFocus() {
   focused_ = true;
   caretMade_ = false;
+  SetHiraganaMode(hwnd_);
   UpdateCaret();
   if (onFocus_) onFocus_(true);
 }
@@ -530,38 +549,83 @@ void PaneWindow::PositionIme() {
   ::ImmSetCompositionWindow(imc, &form);
   LOGFONTW lf = PaneLogFont(model_->Font(), vert);
   ::ImmSetCompositionFontW(imc, &lf);
+  // The candidate window beside the composed column, or below the composed
+  // line; never over the composed text.
+  const std::vector<CompositionCell> cells = CompositionCells();
+  if (!cells.empty()) {
+    const PaneComposition::CandidatePlace place = composition_.CandidateWindow(model_->Layout(), cells);
+    CANDIDATEFORM cand{};
+    cand.dwIndex = 0;
+    cand.dwStyle = CFS_EXCLUDE;
+    cand.ptCurrentPos = POINT{place.at.x, place.at.y};
+    cand.rcArea = RECT{place.exclude.left, place.exclude.top, place.exclude.right, place.exclude.bottom};
+    ::ImmSetCandidateWindow(imc, &cand);
+  }
   ::ImmReleaseContext(hwnd_, imc);
 }
 
-LRESULT PaneWindow::OnImeStartComposition(WPARAM wParam, LPARAM lParam) {
+void PaneWindow::CompositionChanged() {
+  Invalidate();
+  UpdateCaret();
+  PositionIme();
+}
+
+namespace {
+
+// One part of the composition (GCS_COMPSTR, GCS_COMPATTR, GCS_COMPCLAUSE)
+// as the input method holds it, in elements of T.
+template <class T>
+std::vector<T> CompositionPart(HIMC imc, DWORD part) {
+  const LONG bytes = ::ImmGetCompositionStringW(imc, part, nullptr, 0);
+  if (bytes <= 0) return {};
+  std::vector<T> out((static_cast<std::size_t>(bytes) + sizeof(T) - 1) / sizeof(T));
+  const LONG got = ::ImmGetCompositionStringW(imc, part, out.data(), static_cast<DWORD>(out.size() * sizeof(T)));
+  out.resize(got > 0 ? static_cast<std::size_t>(got) / sizeof(T) : 0);
+  return out;
+}
+
+}  // namespace
+
+LRESULT PaneWindow::OnImeStartComposition(WPARAM, LPARAM) {
   if (model_) model_->ImeStartComposition();
   composing_ = true;
+  composition_.Start();
   PositionIme();
-  return Default(WM_IME_STARTCOMPOSITION, wParam, lParam);
+  return 0;  // drawn by the pane, not by the input method's window
 }
 
-LRESULT PaneWindow::OnImeComposition(WPARAM wParam, LPARAM lParam) {
-  if ((lParam & GCS_RESULTSTR) && model_) {
-    std::u16string result;
-    if (HIMC imc = ::ImmGetContext(hwnd_)) {
-      LONG bytes = ::ImmGetCompositionStringW(imc, GCS_RESULTSTR, nullptr, 0);
-      if (bytes > 0) {
-        std::wstring buf(static_cast<std::size_t>(bytes) / sizeof(wchar_t), L'\0');
-        bytes = ::ImmGetCompositionStringW(imc, GCS_RESULTSTR, buf.data(), static_cast<DWORD>(bytes));
-        if (bytes > 0) result.assign(buf.begin(), buf.begin() + bytes / static_cast<LONG>(sizeof(wchar_t)));
-      }
-      ::ImmReleaseContext(hwnd_, imc);
-    }
-    if (!result.empty()) model_->ImeResult(result);
-    // The result is in: DefWindowProc must not send it again as WM_IME_CHAR.
-    lParam &= ~static_cast<LPARAM>(GCS_RESULTSTR | GCS_RESULTCLAUSE | GCS_RESULTREADSTR | GCS_RESULTREADCLAUSE);
-    if (lParam == 0) return 0;
+LRESULT PaneWindow::OnImeComposition(WPARAM, LPARAM lParam) {
+  HIMC imc = ::ImmGetContext(hwnd_);
+  if (!imc) return 0;
+  std::u16string result;
+  if (lParam & GCS_RESULTSTR) {
+    const std::vector<wchar_t> r = CompositionPart<wchar_t>(imc, GCS_RESULTSTR);
+    result.assign(r.begin(), r.end());
   }
-  PositionIme();
-  return Default(WM_IME_COMPOSITION, wParam, lParam);
+  if (lParam & GCS_COMPSTR) {
+    const std::vector<wchar_t> text = CompositionPart<wchar_t>(imc, GCS_COMPSTR);
+    std::vector<std::uint8_t> states;
+    if (lParam & GCS_COMPATTR) states = CompositionPart<std::uint8_t>(imc, GCS_COMPATTR);
+    std::vector<std::uint32_t> clauses;
+    if (lParam & GCS_COMPCLAUSE) clauses = CompositionPart<std::uint32_t>(imc, GCS_COMPCLAUSE);
+    const int cursor = (lParam & GCS_CURSORPOS) ? ::ImmGetCompositionStringW(imc, GCS_CURSORPOS, nullptr, 0) : -1;
+    composition_.Update(std::u16string(text.begin(), text.end()), std::move(states), std::move(clauses), cursor);
+  } else if (!result.empty()) {
+    composition_.Update({}, {}, {}, 0);  // the composed text went into the pane
+  }
+  ::ImmReleaseContext(hwnd_, imc);
+  // The result goes in once: DefWindowProc must not send it as WM_IME_CHAR.
+  if (!result.empty() && model_) model_->ImeResult(result);
+  CompositionChanged();
+  return 0;
 }
 
-void PaneWindow::OnImeEndComposition() { composing_ = false; }
+void PaneWindow::OnImeEndComposition() {
+  composing_ = false;
+  composition_.End();
+  Invalidate();
+  UpdateCaret();
+}
 
 // ---- file drop -----------------------------------------------------------------------
 

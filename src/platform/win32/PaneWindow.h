@@ -16,15 +16,25 @@
 // Right-button clicks reach the parent as WM_CONTEXTMENU (wParam = the pane's
 // HWND); whether a pane has the focus is GetFocus() == pane.Handle(), and
 // SetFocusHandler reports the changes.
+// Scripts and assistive tools may drive the pane with the standard edit
+// messages (WM_GETTEXT, WM_SETTEXT, EM_GETSEL, EM_SETSEL, EM_REPLACESEL, the
+// line messages, the modify flag, undo, the clipboard, EM_SETREADONLY): they
+// are answered as the platform edit control answers them, in UTF-16.
 #include "platform/win32/Gdi.h"
 #include "platform/win32/GdiMeasurer.h"
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/PaneComposition.h"
 #include "controls/RichEditSx.h"
+
+namespace hanaroku {
+class PaneEditAccess;
+}
 
 namespace hanaroku::win32 {
 
@@ -35,7 +45,7 @@ class PaneWindow final : public IPaneView {
   // Registers the window class (later calls do nothing).
   static void RegisterWindowClass(HINSTANCE instance);
 
-  PaneWindow() = default;
+  PaneWindow();
   ~PaneWindow() override;
   PaneWindow(const PaneWindow&) = delete;
   PaneWindow& operator=(const PaneWindow&) = delete;
@@ -66,6 +76,12 @@ class PaneWindow final : public IPaneView {
   // Position the caret is shown at: the moving end of the selection.
   std::size_t CaretPos() const noexcept;
 
+  // The input method's composition, drawn inside the pane at the caret. The
+  // window feeds it from WM_IME_COMPOSITION; after changing it by hand call
+  // CompositionChanged.
+  PaneComposition& Composition() noexcept { return composition_; }
+  void CompositionChanged();
+
   // IPaneView.
   void Invalidate() override;
   void CaretMoved() override;
@@ -75,6 +91,9 @@ class PaneWindow final : public IPaneView {
   static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+  // The standard edit messages (PaneWindowEdit.cpp).
+  static bool IsEditMessage(UINT msg) noexcept;
+  LRESULT OnEditMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
   // Message handlers.
   void OnPaint();
@@ -103,6 +122,11 @@ class PaneWindow final : public IPaneView {
   struct ColorCursor;
   void PaintContent(HDC dc, int width, int height);
   void PaintLine(HDC dc, int line, int width, int height, ColorCursor& colors);
+  void PaintComposition(HDC dc);
+  // Draws glyphs of a run starting at inline pixel `inlineAt` of the line
+  // whose band starts at block pixel `blockAt`.
+  void DrawRun(HDC dc, int blockAt, int inlineAt, const wchar_t* chars, UINT count, const INT* dx) const;
+  std::vector<CompositionCell> CompositionCells() const;
 
   // Upkeep.
   void SyncMeasurer();
@@ -115,6 +139,7 @@ class PaneWindow final : public IPaneView {
 
   HWND hwnd_ = nullptr;
   TRichEditSx* model_ = nullptr;
+  std::unique_ptr<PaneEditAccess> access_;
   GdiMeasurer measurer_;
   BackBuffer back_;
   std::function<void(std::vector<std::string>)> onDrop_;
@@ -124,6 +149,7 @@ class PaneWindow final : public IPaneView {
   bool caretMade_ = false;
   SIZE caretSize_{};
   bool composing_ = false;
+  PaneComposition composition_;
   bool buttonDown_ = false;  // the left button went down here; the capture is held
   bool dragging_ = false;    // ... and moving the mouse extends the selection
   bool autoScroll_ = false;

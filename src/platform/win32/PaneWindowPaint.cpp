@@ -110,6 +110,45 @@ void PaneWindow::PaintContent(HDC dc, int width, int height) {
   const int first = std::max(0, lay.TopLine());
   const int last = std::min(lay.AllLines() - 1, first + std::max(0, lay.VisibleLines()) + 1);
   for (int line = first; line <= last; ++line) PaintLine(dc, line, width, height, colors);
+  PaintComposition(dc);
+}
+
+void PaneWindow::DrawRun(HDC dc, int blockAt, int inlineAt, const wchar_t* chars, UINT count, const INT* dx) const {
+  if (model_->Layout().Vertical()) {
+    // Escapement 2700: text runs down from the reference point; the point is
+    // placed so that upright glyphs sit in the column's middle.
+    const int pitch = std::max(1, model_->Layout().LinePitch());
+    ::ExtTextOutW(dc, blockAt + pitch / 2 - measurer_.VerticalInkCentre(), inlineAt, 0, nullptr, chars, count, dx);
+  } else {
+    ::ExtTextOutW(dc, inlineAt, blockAt + TextBoxOffset(), 0, nullptr, chars, count, dx);
+  }
+}
+
+std::vector<CompositionCell> PaneWindow::CompositionCells() const {
+  if (!model_ || !composition_.Active()) return {};
+  return composition_.Cells(model_->Layout(), model_->Text(), CaretPos(), measurer_, model_->ImeColors());
+}
+
+// The composed string over the text at the caret, each character in the
+// colours of its state, underlined entries with a line beside the column
+// (vertical) or under the line.
+void PaneWindow::PaintComposition(HDC dc) {
+  const bool vert = model_->Layout().Vertical();
+  const std::u16string& text = composition_.Text();
+  for (const CompositionCell& c : CompositionCells()) {
+    const RECT box{c.box.left, c.box.top, c.box.right, c.box.bottom};
+    if (BrushPtr brush = MakeSolidBrush(c.background)) ::FillRect(dc, &box, brush.get());
+    ::SetTextColor(dc, c.text);
+    const auto* chars = reinterpret_cast<const wchar_t*>(text.data() + c.index);
+    const INT advance = vert ? box.bottom - box.top : box.right - box.left;
+    const INT dx[2] = {advance, 0};
+    DrawRun(dc, vert ? box.left : box.top, vert ? box.top : box.left, chars, static_cast<UINT>(c.units), dx);
+    if (c.underline) {
+      const RECT line = vert ? RECT{box.right - 2, box.top, box.right - 1, box.bottom}
+                             : RECT{box.left, box.bottom - 2, box.right, box.bottom - 1};
+      if (BrushPtr brush = MakeSolidBrush(c.text)) ::FillRect(dc, &line, brush.get());
+    }
+  }
 }
 
 void PaneWindow::PaintLine(HDC dc, int line, int width, int height, ColorCursor& colors) {
@@ -118,7 +157,6 @@ void PaneWindow::PaintLine(HDC dc, int line, int width, int height, ColorCursor&
   const bool vert = lay.Vertical();
   const int pitch = std::max(1, lay.LinePitch());
   const int glyph = std::max<int>(1, measurer_.Metrics().tmHeight);
-  const int off = TextBoxOffset();
   const Point origin = lay.FlowToClient(line, 0);
   const int blockStart = vert ? origin.x : origin.y;
   const int blockLimit = vert ? width : height;
@@ -141,16 +179,7 @@ void PaneWindow::PaintLine(HDC dc, int line, int width, int height, ColorCursor&
   auto flush = [&] {
     if (run.empty()) return;
     ::SetTextColor(dc, runColor);
-    if (vert) {
-      // Escapement 2700: text runs down from the reference point; the
-      // point is placed so that upright glyphs sit in the column's middle.
-      ::ExtTextOutW(dc, blockStart + pitch / 2 - measurer_.VerticalInkCentre(), inlineBase + runStart, 0, nullptr,
-                    run.data(),
-                    static_cast<UINT>(run.size()), dx.data());
-    } else {
-      ::ExtTextOutW(dc, inlineBase + runStart, blockStart + off, 0, nullptr, run.data(),
-                    static_cast<UINT>(run.size()), dx.data());
-    }
+    DrawRun(dc, blockStart, inlineBase + runStart, run.data(), static_cast<UINT>(run.size()), dx.data());
     run.clear();
     dx.clear();
   };

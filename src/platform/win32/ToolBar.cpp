@@ -53,17 +53,6 @@ ShineLookId BarLook(ToolBarId bar) noexcept {
   return ShineLookId::Window;
 }
 
-void SetHiraganaMode(HWND wnd) {
-  HIMC imc = ::ImmGetContext(wnd);
-  if (!imc) return;
-  ::ImmSetOpenStatus(imc, TRUE);
-  DWORD conversion = 0, sentence = 0;
-  ::ImmGetConversionStatus(imc, &conversion, &sentence);
-  conversion = (conversion & ~static_cast<DWORD>(IME_CMODE_KATAKANA)) | IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
-  ::ImmSetConversionStatus(imc, conversion, sentence);
-  ::ImmReleaseContext(wnd, imc);
-}
-
 }  // namespace
 
 ToolBarWindow::~ToolBarWindow() {

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Util.h"
 
+#include <imm.h>
+
 namespace hanaroku::win32 {
 
 std::string SystemErrorText(DWORD code) {
@@ -25,6 +27,17 @@ FontPtr MakeFont(std::wstring_view face, int pixelHeight, int charset, int weigh
   face.copy(lf.lfFaceName, n);
   lf.lfFaceName[n] = 0;
   return FontPtr(::CreateFontIndirectW(&lf));
+}
+
+void SetHiraganaMode(HWND wnd) {
+  HIMC imc = ::ImmGetContext(wnd);
+  if (!imc) return;
+  ::ImmSetOpenStatus(imc, TRUE);
+  DWORD conversion = 0, sentence = 0;
+  ::ImmGetConversionStatus(imc, &conversion, &sentence);
+  conversion = (conversion & ~static_cast<DWORD>(IME_CMODE_KATAKANA)) | IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+  ::ImmSetConversionStatus(imc, conversion, sentence);
+  ::ImmReleaseContext(wnd, imc);
 }
 
 }  // namespace hanaroku::win32

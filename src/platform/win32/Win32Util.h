@@ -150,6 +150,9 @@ class ComInit {
 FontPtr MakeFont(std::wstring_view face, int pixelHeight, int charset = SHIFTJIS_CHARSET, int weight = FW_NORMAL,
                  int escapement = 0);
 
+// Opens the window's input method in hiragana mode (native, full-width).
+void SetHiraganaMode(HWND wnd);
+
 inline RECT ClientRect(HWND wnd) noexcept {
   RECT r{};
   ::GetClientRect(wnd, &r);
