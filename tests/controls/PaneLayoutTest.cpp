@@ -552,7 +552,9 @@ TEST_F(PaneLayoutTest, LongLinesAnswerFromTheirMarksAsAWalkWould) {
     const LayoutCell& c = cells[k];
     ASSERT_EQ(layout.InlineFromPos(t, c.pos), c.inlineOffset) << c.pos;
     layout.SetInlineScroll(0);
-    if (c.advance >= 4) EXPECT_EQ(layout.PosAtInline(t, 0, c.inlineOffset + 1), c.pos);
+    if (c.advance >= 4) {
+      EXPECT_EQ(layout.PosAtInline(t, 0, c.inlineOffset + 1), c.pos);
+    }
     // A stretch of the line: exactly the cells that reach into it.
     const auto some = layout.Cells(0, t, c.inlineOffset + 3, c.inlineOffset + 200);
     ASSERT_FALSE(some.empty());
