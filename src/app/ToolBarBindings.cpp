@@ -58,6 +58,19 @@ void TMainForm1::BindBarControls() {
   BarControls.OnTextChange = [this](ControlRef c) { Execute(DefOf(c).command); };
   verse_.OnRunCaptionChanged = [this] { SyncBarControls(); };
   windows_.Launcher().OnHintChanged = [this] { SyncBarControls(); };
+  // The count grid takes the rows of "書記" and of the sound count, and the
+  // secondary windows' edit boxes the edit commands no pane took.
+  coloring_.RecordResult = [this](const std::string& colorString, const std::string& count,
+                                  const std::string& elapsed) { windows_.RecordResult(colorString, count, elapsed); };
+  verse_.OnSoundCounted = [this] {
+    windows_.RecordSoundCount(verse_.LastSoundCount().firstLine, verse_.LastSoundCount().lines);
+  };
+  windows_.OnSettingsApplied = [this] {
+    PageSettings.UpdateFontCaption();
+    SyncBarControls();
+  };
+  SettingsEditAction = [this](EditBoxAction action) { return windows_.SettingsEditAction(action); };
+  CountGridEditAction = [this](EditBoxAction action) { windows_.CountGridEditAction(action); };
 }
 
 void TMainForm1::ControlClicked(ControlRef c) {

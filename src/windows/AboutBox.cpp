@@ -112,6 +112,7 @@ void TAboutBox::Apply() {
   std::string* targets[] = {&s_.bgc, &s_.Dai, &s_.mclo, &s_.mclt, &s_.Lcl, &s_.Mfn, &s_.Lint, &s_.Linu};
   for (int i = 0; i < 8; ++i) *targets[i] = ColorEdit(i + 3).Text();
   s_.FLink = LCheckBox1.Checked();
+  if (OnApplied) OnApplied();
 }
 
 void TAboutBox::ShineSpeedButton2Click() { Apply(); }

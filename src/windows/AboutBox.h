@@ -122,6 +122,8 @@ class TAboutBox {
   void ColorEdit10Change();
   void ShineSpeedButton2Click();  // "OK": apply the fields
   void ShineSpeedButton1Click();  // "Exit": apply, then close
+  // Called after the fields were applied to the settings.
+  std::function<void()> OnApplied;
   void Label3Click();             // the README beside the program
   void Label13Click();            // a new mail with the subject "Hanaroku"
   // The button, link or label named `name` was clicked.

@@ -120,13 +120,25 @@ bool TForm2::FormCloseQuery() {
 }
 
 void TForm2::AddRecord(const std::string& colorString, const std::string& count, const std::string& elapsed) {
-  ++LastGridRow;
-  StrSortGrid1.SetRowCount(LastGridRow + 1);
   char number[16];
-  std::snprintf(number, sizeof number, "%.6d", LastGridRow);
+  std::snprintf(number, sizeof number, "%.6d", LastGridRow + 1);
   const std::string line =
       std::string(number) + "," + enc::Utf8ToSjis(colorString) + "," + enc::Utf8ToSjis(count) + "," + elapsed;
-  StrSortGrid1.SetRow(LastGridRow, CellsOfCommaText(line));
+  AddRow(CellsOfCommaText(line));
+}
+
+void TForm2::AddSoundCount(int lineNumber, const verse::LineCount& line) {
+  char number[16];
+  std::snprintf(number, sizeof number, "%.6d", LastGridRow + 1);
+  const std::string counted = std::to_string(lineNumber) + "行 " + verse::FormatPhrases(line);
+  const std::string total = std::to_string(line.total) + (line.uncertain ? "?" : "");
+  AddRow({number, enc::Utf8ToSjis(counted), total, "", enc::Utf8ToSjis(verse::FitWord(line))});
+}
+
+void TForm2::AddRow(std::vector<std::string> cells) {
+  ++LastGridRow;
+  StrSortGrid1.SetRowCount(LastGridRow + 1);
+  StrSortGrid1.SetRow(LastGridRow, std::move(cells));
   if (!view_) return;
   const int visible = StrSortGrid1.VisibleRowCount(view_->GridClientSize());
   if (visible < LastGridRow) StrSortGrid1.SetTopRow(LastGridRow - visible + 1);

@@ -16,10 +16,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/ToolBars.h"
 #include "controls/StrSortGrid.h"
 #include "platform/Geometry.h"
+#include "verse/SoundCount.h"
 
 namespace hanaroku {
 
@@ -90,6 +92,11 @@ class TForm2 {
   // "書記": the next row from the colour string, the count and the elapsed
   // time (UTF-8), as comma text with the row number in front.
   void AddRecord(const std::string& colorString, const std::string& count, const std::string& elapsed);
+  // The sound count of one line, as the next row: the row number, the line
+  // and its phrases ("12行 5・7・5・7・7"), the total of morae ("31", "31?"
+  // when a phrase holds a kanji without a reading), no time, and
+  // "字余り"/"字足らず" (or nothing) in the remarks.
+  void AddSoundCount(int lineNumber, const verse::LineCount& line);
 
   // The table as a file would hold it: rows 0 to LastGridRow.
   std::string TableBytes() const;
@@ -99,6 +106,8 @@ class TForm2 {
 
  private:
   void ReportError(const std::string& text);
+  // The next row, from cells after its number (Shift-JIS).
+  void AddRow(std::vector<std::string> cells);
 
   IDialogs& dialogs_;
   IFileSystem& fs_;

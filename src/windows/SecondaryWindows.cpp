@@ -11,6 +11,9 @@ TSecondaryWindows::~TSecondaryWindows() = default;
 void TSecondaryWindows::About1Click() {
   if (!about_) {
     about_ = std::make_unique<TAboutBox>(settings_, launcher_, shell_, fs_);
+    about_->OnApplied = [this] {
+      if (OnSettingsApplied) OnSettingsApplied();
+    };
     try {
       if (host_) host_->CreateAboutBox(*about_);
     } catch (...) {
@@ -39,6 +42,12 @@ void TSecondaryWindows::RecordResult(const std::string& colorString, const std::
                                      const std::string& elapsed) {
   if (!form2_ || (host_ && !host_->CountGridVisible())) return;
   form2_->AddRecord(colorString, count, elapsed);
+}
+
+void TSecondaryWindows::RecordSoundCount(int firstLine, const std::vector<verse::LineCount>& lines) {
+  if (!form2_ || (host_ && !host_->CountGridVisible())) return;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].patternTotal != 0) form2_->AddSoundCount(firstLine + static_cast<int>(i), lines[i]);
 }
 
 bool TSecondaryWindows::SettingsEditAction(EditBoxAction action) {

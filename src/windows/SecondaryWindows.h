@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/ToolBars.h"
 #include "windows/AboutBox.h"
@@ -56,11 +57,19 @@ class TSecondaryWindows {
 
   // "書記": a row into the count grid while it is open and visible.
   void RecordResult(const std::string& colorString, const std::string& count, const std::string& elapsed);
+  // The sound count: one row per counted line while the count grid is open
+  // and visible (lines with nothing to count are left out); firstLine is the
+  // number of the first line counted.
+  void RecordSoundCount(int firstLine, const std::vector<verse::LineCount>& lines);
   // The edit commands: the settings window's focused field (true when one
   // took the action), and the count grid's cell editor while a cell is
   // edited.
   bool SettingsEditAction(EditBoxAction action);
   void CountGridEditAction(EditBoxAction action);
+
+  // Called after the settings window applied its fields (the page font among
+  // them, which names a button of the HTML bar).
+  std::function<void()> OnSettingsApplied;
 
   // ---- the windows ------------------------------------------------------------
   TAboutBox* AboutBox() noexcept { return about_.get(); }

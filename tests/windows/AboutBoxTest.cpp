@@ -195,6 +195,22 @@ TEST_F(AboutBoxTest, EditCommandsReachTheFocusedField) {
   EXPECT_TRUE(form.Windows().SettingsEditAction(EditBoxAction::Paste));
   ASSERT_EQ(windowsHost.aboutView.actions.size(), 1u);
   EXPECT_EQ(windowsHost.aboutView.actions[0], std::make_pair(7, EditBoxAction::Paste));
+  // The main window's Copy, with no pane or bar box in focus, reaches it.
+  host.focus = FocusOwner::Other;
+  form.Copy1Click();
+  ASSERT_EQ(windowsHost.aboutView.actions.size(), 2u);
+  EXPECT_EQ(windowsHost.aboutView.actions[1], std::make_pair(7, EditBoxAction::Copy));
+}
+
+TEST_F(AboutBoxTest, APageFontAppliedHereRenamesTheFontButton) {
+  TAboutBox& box = Open();
+  EXPECT_EQ(form.BarControls.State("HtmButton8").caption, "明");
+  box.ColorEdit(8).SetText("ＭＳ ゴシック");
+  box.ControlClicked("ShineSpeedButton2");  // OK
+  EXPECT_EQ(form.BarControls.State("HtmButton8").caption, "ゴ");
+  box.ColorEdit(8).SetText(form.PageSettings.kMincho);
+  box.ControlClicked("ShineSpeedButton1");  // Exit
+  EXPECT_EQ(form.BarControls.State("HtmButton8").caption, "明");
 }
 
 TEST_F(AboutBoxTest, TheLauncherStartsItsProgramAndIsSilentWithout) {

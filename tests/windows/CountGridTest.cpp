@@ -236,6 +236,38 @@ TEST_F(CountGridTest, EditButtonsActOnlyWhileACellIsEdited) {
                                                                EditBoxAction::Copy}));
 }
 
+TEST_F(CountGridTest, TheMainWindowsWritingSoundCountAndEditCommandsReachTheGrid) {
+  TForm2& grid = Open();
+  // "書記" writes the colour string and the count box.
+  form.BarControls.SetText("Edit2", "花");
+  form.Execute(Command::NNButton3Click);
+  ASSERT_EQ(grid.LastGridRow, 1);
+  EXPECT_EQ(grid.StrSortGrid1.Row(1)[1], enc::Utf8ToSjis("花"));
+  EXPECT_EQ(grid.StrSortGrid1.Row(1)[2], "000000");
+  // The sound count: one row per line that holds something to count, with
+  // the pane's line numbers, the fit in the remarks.
+  form.ShineSpeedButton2Click();  // the left pane shown
+  form.RichEditNx2.SetText(enc::Utf8ToSjis("ふるいけや　かはづとびこむ　みづのおと\r\n\r\n"
+                                           "あきのたの　かりほのいほの　とまをあらみ　わがころもでは　つゆにぬれつつとも\r\n"
+                                           "古池や\r\n"));
+  form.Execute(Command::SoundCountButtonClick);
+  ASSERT_EQ(grid.LastGridRow, 4);
+  EXPECT_EQ(grid.StrSortGrid1.Row(2), (Cells{"000002", enc::Utf8ToSjis("1行 5・7・5"), "17", "", ""}));
+  EXPECT_EQ(grid.StrSortGrid1.Row(3),
+            (Cells{"000003", enc::Utf8ToSjis("3行 5・7・5・7・9"), "33", "", enc::Utf8ToSjis("字余り")}));
+  EXPECT_EQ(grid.StrSortGrid1.Row(4), (Cells{"000004", enc::Utf8ToSjis("4行 2?"), "2?", "", ""}));
+  // Edit commands that no pane or bar box takes go to the cell editor.
+  FakeCellEditor editor;
+  grid.StrSortGrid1.SetEditor(&editor);
+  grid.StrSortGrid1.BeginEdit(gridHost.view.client);
+  host.focus = FocusOwner::Other;
+  form.Copy1Click();
+  EXPECT_EQ(gridHost.view.actions, (std::vector<EditBoxAction>{EditBoxAction::Copy}));
+  host.focus = FocusOwner::RightPane;
+  form.Copy1Click();
+  EXPECT_EQ(gridHost.view.actions.size(), 1u);
+}
+
 TEST_F(CountGridTest, TheCloseAlwaysAsks) {
   TForm2& grid = Open();
   dialogs.answers = {MsgResult::No, MsgResult::Yes};
