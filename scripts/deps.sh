@@ -3,7 +3,7 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-native_pkgs=(cmake make g++ googletest)
+native_pkgs=(cmake make g++ googletest clang libclang-rt-14-dev)
 win_pkgs=(locales g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick unzip fonts-ipafont fonts-liberation)
 # The browser check of the generated pages.
 browser_pkgs=(chromium chromium-driver python3-selenium)
