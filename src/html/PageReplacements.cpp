@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,9 @@
 
 namespace hanaroku {
 namespace {
+
+// No page grows past what a pane can hold.
+constexpr std::size_t kLongestPage = 200000000;
 
 inline bool Lead(unsigned char b) noexcept { return enc::IsLeadByte(b); }
 inline bool Break(unsigned char b) noexcept { return b == '\r' || b == '\n'; }
@@ -153,7 +157,14 @@ void RunReplaceSteps(std::string& text, std::span<const ReplaceStep> steps) {
     }
     if (std::search(text.begin(), text.end(), std::boyer_moore_horspool_searcher(s.begin(), s.end())) == text.end())
       continue;
-    ReplaceAllResult res = RunStep(text, step, std::string::npos, false);
+    ReplaceAllResult res;
+    try {
+      res = RunStep(text, step, kLongestPage, false);
+    } catch (const std::length_error&) {
+      // A replacement that forms its search text again with its neighbours
+      // without end: refused before it eats the memory.
+      throw std::length_error("ページが長くなりすぎるため、変換を取りやめました。");
+    }
     if (res.count > 0) text = std::move(res.text);
   }
 }

@@ -156,6 +156,11 @@ TEST(ReplaceEngine, RefusesToGrowBeyondTheLimit) {
   FixedReplacement r("xyz");
   EXPECT_THROW(ReplaceAllWholeChars("aaaa", "a", r, 10), std::length_error);
   EXPECT_EQ(ReplaceAllWholeChars("aaaa", "a", r, 12).text, "xyzxyzxyzxyz");
+  // A replacement that does not hold its search text but forms it across the
+  // seam of two copies ("...a" + "b...") cascades without end: only the
+  // bound ends it, and nothing is returned.
+  FixedReplacement seam("bb\r aa");
+  EXPECT_THROW(ReplaceAllWholeChars("babba", "ab", seam, 100000), std::length_error);
 }
 
 TEST(ReplaceEngine, LongReplacementsNearTheStartGrowTheRoom) {
