@@ -254,8 +254,8 @@ TEST_F(CountGridTest, TheMainWindowsWritingSoundCountAndEditCommandsReachTheGrid
   ASSERT_EQ(grid.LastGridRow, 4);
   EXPECT_EQ(grid.StrSortGrid1.Row(2), (Cells{"000002", enc::Utf8ToSjis("1行 5・7・5"), "17", "", ""}));
   EXPECT_EQ(grid.StrSortGrid1.Row(3),
-            (Cells{"000003", enc::Utf8ToSjis("3行 5・7・5・7・9"), "33", "", enc::Utf8ToSjis("字余り")}));
-  EXPECT_EQ(grid.StrSortGrid1.Row(4), (Cells{"000004", enc::Utf8ToSjis("4行 2?"), "2?", "", ""}));
+            (Cells{"000003", enc::Utf8ToSjis("3行 5・7・6・7・9"), "34", "", enc::Utf8ToSjis("字余り")}));
+  EXPECT_EQ(grid.StrSortGrid1.Row(4), (Cells{"000004", enc::Utf8ToSjis("4行 3?"), "3?", "", ""}));
   // Edit commands that no pane or bar box takes go to the cell editor.
   FakeCellEditor editor;
   grid.StrSortGrid1.SetEditor(&editor);
