@@ -70,11 +70,7 @@ class MainWindowTest : public ::testing::Test {
   void Click(std::string_view control) {
     HWND wnd = Main().ControlWindow(control);
     ASSERT_NE(wnd, nullptr) << control;
-    RECT r{};
-    ::GetClientRect(wnd, &r);
-    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-    ::SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(wnd, WM_LBUTTONUP, 0, at);
+    ClickCentre(wnd);
     PumpMain();
   }
 

@@ -72,4 +72,18 @@ void PumpMessages();
 // A mouse position as a mouse message carries it.
 inline LPARAM MouseXy(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
+// A press and release of the left button in the middle of wnd (sent).
+inline void ClickCentre(HWND wnd) {
+  const RECT r = ClientRect(wnd);
+  const LPARAM at = MouseXy(r.right / 2, r.bottom / 2);
+  ::SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::SendMessageW(wnd, WM_LBUTTONUP, 0, at);
+}
+
+inline std::wstring ClassNameOf(HWND wnd) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(wnd, name, 64);
+  return name;
+}
+
 }  // namespace hanaroku::win32::test

@@ -10,6 +10,7 @@
 
 #include "controls/HWaSpeedButton.h"
 #include "platform/win32/ClockWindow.h"
+#include "platform/win32/EditBoxes.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/ProgramPictures.h"
 
@@ -19,17 +20,8 @@ namespace {
 using test::PanelText;
 using test::PumpMain;
 
-std::wstring ClassOf(HWND wnd) {
-  wchar_t cls[64] = {};
-  ::GetClassNameW(wnd, cls, 64);
-  return cls;
-}
-
-std::wstring TextOf(HWND wnd) {
-  wchar_t text[256] = {};
-  ::GetWindowTextW(wnd, text, 256);
-  return text;
-}
+std::wstring ClassOf(HWND wnd) { return test::ClassNameOf(wnd); }
+std::wstring TextOf(HWND wnd) { return ReadWindowTextW(wnd); }
 
 // The control's window rectangle in its bar's client coordinates.
 RECT PlaceOf(HWND wnd) {

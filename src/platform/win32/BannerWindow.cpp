@@ -10,15 +10,13 @@ namespace hanaroku::win32 {
 
 BannerWindow::~BannerWindow() {
   Detach();
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 HWND BannerWindow::Create(HWND parent, TMsgSCR& model, const RECT& r) {
   if (wnd_) return wnd_;
-  RegisterProgramClass(kClassName, &ObjectWindowProc<BannerWindow, &BannerWindow::wnd_, &BannerWindow::Handle>);
+  using Self = BannerWindow;
+  RegisterProgramClass(kClassName, &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>);
   model_ = &model;
   HWND wnd = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, parent, nullptr, ::GetModuleHandleW(nullptr), this);
@@ -52,11 +50,6 @@ void BannerWindow::Invalidate() {
 
 LRESULT BannerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the model paints everything
     case WM_SIZE:
     case WM_MOVE:
       OnSize();

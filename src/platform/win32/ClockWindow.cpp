@@ -9,15 +9,13 @@ namespace hanaroku::win32 {
 
 ClockWindow::~ClockWindow() {
   if (label_) label_->OnChange = nullptr;
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 void ClockWindow::Create(HWND parent, int id, TClockLabel& label, Callbacks callbacks) {
-  RegisterProgramClass(kClassName, &ObjectWindowProc<ClockWindow, &ClockWindow::wnd_, &ClockWindow::Handle>,
-                       CS_HREDRAW | CS_VREDRAW);
+  using Self = ClockWindow;
+  RegisterProgramClass(kClassName,
+                       &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>, CS_HREDRAW | CS_VREDRAW);
   label_ = &label;
   callbacks_ = std::move(callbacks);
   wnd_ = ::CreateWindowExW(0, kClassName, Widen(label.Caption()).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
@@ -44,11 +42,6 @@ void ClockWindow::CaptionChanged() {
 
 LRESULT ClockWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_MOUSEMOVE:
       OnMouseMove();
       return 0;
@@ -78,10 +71,8 @@ LRESULT ClockWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void ClockWindow::OnPaint() {
-  PaintBuffered(wnd_, [this](HDC dc, const RECT& client) {
-    if (!label_) return;
-    GdiCanvas canvas(dc);
-    label_->Paint(canvas, FromRECT(client));
+  PaintOnCanvas(wnd_, [this](IPaintCanvas& canvas, Size client) {
+    if (label_) label_->Paint(canvas, Rect::FromSize(0, 0, client.width, client.height));
   });
 }
 

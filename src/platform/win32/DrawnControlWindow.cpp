@@ -18,15 +18,12 @@ POINT PointOf(LPARAM lp) noexcept { return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(
 }  // namespace
 
 DrawnControlWindow::~DrawnControlWindow() {
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 void DrawnControlWindow::Create(HWND parent, const RECT& r, IDrawnControl& control, Callbacks callbacks) {
-  RegisterProgramClass(kClass, &ObjectWindowProc<DrawnControlWindow, &DrawnControlWindow::wnd_, &DrawnControlWindow::Handle>,
-                       CS_DBLCLKS);
+  using Self = DrawnControlWindow;
+  RegisterProgramClass(kClass, &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>, CS_DBLCLKS);
   control_ = &control;
   callbacks_ = std::move(callbacks);
   wnd_ = ::CreateWindowExW(0, kClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left,
@@ -44,11 +41,6 @@ Size DrawnControlWindow::ClientSize() const noexcept {
 
 LRESULT DrawnControlWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_MOUSEMOVE:
       OnMouseMove(PointOf(lp));
       return 0;
@@ -82,10 +74,7 @@ LRESULT DrawnControlWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void DrawnControlWindow::OnPaint() {
-  PaintBuffered(wnd_, [this](HDC dc, const RECT& client) {
-    GdiCanvas canvas(dc);
-    control_->Paint(canvas, Size{client.right, client.bottom});
-  });
+  PaintOnCanvas(wnd_, [this](IPaintCanvas& canvas, Size client) { control_->Paint(canvas, client); });
 }
 
 void DrawnControlWindow::OnMouseMove(POINT p) {

@@ -59,6 +59,16 @@ class GdiCanvas final : public IPaintCanvas {
   std::vector<Rect> clips_;
 };
 
+// Paints wnd's client area (WM_PAINT) on a back buffer through a canvas:
+// draw(canvas, client size).
+template <class Draw>
+void PaintOnCanvas(HWND wnd, Draw draw) {
+  PaintBuffered(wnd, [&](HDC dc, const RECT& client) {
+    GdiCanvas canvas(dc);
+    draw(static_cast<IPaintCanvas&>(canvas), Size{client.right, client.bottom});
+  });
+}
+
 // An off-screen bitmap with a canvas on it.
 class GdiLayer final : public IPaintLayer {
  public:

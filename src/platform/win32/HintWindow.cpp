@@ -59,7 +59,8 @@ class HintPopup {
 
 void HintPopup::Ensure() {
   if (wnd_) return;
-  RegisterProgramClass(kHintClass, &ObjectWindowProc<HintPopup, &HintPopup::wnd_, &HintPopup::Handle>);
+  using Self = HintPopup;
+  RegisterProgramClass(kHintClass, &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>);
   // Layered and transparent for the mouse: a click where the hint stands
   // goes to the control below it instead of being lost on a disabled window.
   ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
@@ -149,11 +150,6 @@ void HintPopup::OnPaint() {
 
 LRESULT HintPopup::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // the mouse goes on to what is below
     case WM_MOUSEACTIVATE:

@@ -22,7 +22,8 @@ SplashWindow::~SplashWindow() { Close(); }
 
 void SplashWindow::Show(HWND owner, const SplashView& view) {
   view_ = view;
-  RegisterProgramClass(kSplashClass, &ObjectWindowProc<SplashWindow, &SplashWindow::wnd_, &SplashWindow::Handle>);
+  using Self = SplashWindow;
+  RegisterProgramClass(kSplashClass, &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>);
   const WindowBounds& b = view.bounds;
   if (!wnd_) {
     std::wstring caption = Widen(view.caption);
@@ -36,22 +37,10 @@ void SplashWindow::Show(HWND owner, const SplashView& view) {
   ::UpdateWindow(wnd_);
 }
 
-void SplashWindow::Close() noexcept {
-  if (wnd_) {
-    HWND w = wnd_;
-    wnd_ = nullptr;
-    ::SetWindowLongPtrW(w, GWLP_USERDATA, 0);
-    ::DestroyWindow(w);
-  }
-}
+void SplashWindow::Close() noexcept { DestroyObjectWindow(wnd_); }
 
 LRESULT SplashWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_LBUTTONUP:
       // The handler normally closes and so destroys this window: copy it.
       if (auto click = OnClick) click();
@@ -66,10 +55,7 @@ LRESULT SplashWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void SplashWindow::OnPaint() {
-  PaintBuffered(wnd_, [this](HDC dc, const RECT& client) {
-    GdiCanvas canvas(dc);
-    PaintSplash(canvas, view_, Size{client.right, client.bottom});
-  });
+  PaintOnCanvas(wnd_, [this](IPaintCanvas& canvas, Size client) { PaintSplash(canvas, view_, client); });
 }
 
 }  // namespace hanaroku::win32

@@ -56,10 +56,7 @@ ShineLookId BarLook(ToolBarId bar) noexcept {
 }  // namespace
 
 ToolBarWindow::~ToolBarWindow() {
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 void ToolBarWindow::Create(HWND parent, int id, ToolBarId bar, const TToolBarControls& controls,

@@ -32,8 +32,11 @@ inline bool TrackMouseLeave(HWND wnd) noexcept {
   return ::TrackMouseEvent(&tme) != 0;
 }
 
-template <class T, HWND T::*Wnd, LRESULT (T::*Handler)(UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+// The object of wnd (set up at WM_NCCREATE) gets the message through
+// `handle(object)`, exceptions reported; a window without its object, or
+// one whose object has let it go, gets the default handling.
+template <class T, HWND T::*Wnd, class Handle>
+LRESULT ObjectMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, Handle handle) {
   T* self = nullptr;
   if (msg == WM_NCCREATE) {
     self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
@@ -44,11 +47,41 @@ LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (!self || !(self->*Wnd)) return ::DefWindowProcW(wnd, msg, wp, lp);
   try {
-    return (self->*Handler)(msg, wp, lp);
+    return handle(*self);
   } catch (...) {
     ReportCurrentException(::GetAncestor(wnd, GA_ROOT));
     return 0;
   }
+}
+
+template <class T, HWND T::*Wnd, LRESULT (T::*Handler)(UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return ObjectMessage<T, Wnd>(wnd, msg, wp, lp, [&](T& self) { return (self.*Handler)(msg, wp, lp); });
+}
+
+// The same for a window that paints all of its client area itself:
+// WM_PAINT goes to Paint, WM_ERASEBKGND has nothing to erase, and the
+// handler gets every other message.
+template <class T, HWND T::*Wnd, LRESULT (T::*Handler)(UINT, WPARAM, LPARAM), void (T::*Paint)()>
+LRESULT CALLBACK PaintedWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return ObjectMessage<T, Wnd>(wnd, msg, wp, lp, [&](T& self) -> LRESULT {
+    if (msg == WM_PAINT) {
+      (self.*Paint)();
+      return 0;
+    }
+    if (msg == WM_ERASEBKGND) return 1;
+    return (self.*Handler)(msg, wp, lp);
+  });
+}
+
+// Destroys an object's window without telling the object (it is going):
+// the window forgets the object first, and `wnd` is cleared.
+inline void DestroyObjectWindow(HWND& wnd) noexcept {
+  if (!wnd) return;
+  const HWND w = wnd;
+  wnd = nullptr;
+  ::SetWindowLongPtrW(w, GWLP_USERDATA, 0);
+  ::DestroyWindow(w);
 }
 
 }  // namespace hanaroku::win32
