@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/win32/EditBoxes.h"
 #include "platform/win32/SecondaryWindowsHost.h"
+#include "platform/win32/ShineButtonWindow.h"
 
 namespace hanaroku::win32 {
 namespace {
@@ -40,7 +41,30 @@ class SecondaryWindowsWin32 : public test::MainWindowTest {
     ::SendMessageW(button, BM_CLICK, 0, 0);
     test::PumpMain();
   }
+  // A key typed on `wnd`, through the program's loop.
+  void Key(HWND wnd, WPARAM key) {
+    ::PostMessageW(wnd, WM_KEYDOWN, key, 1);
+    ::PostMessageW(wnd, WM_KEYUP, key, 0xC0000001);
+    Pump();
+  }
+  // The mouse over `button`: its hint in status panel 4 at once.
+  std::string HintOf(HWND button) {
+    RECT r = ClientRect(button);
+    POINT centre{r.right / 2, r.bottom / 2};
+    ::ClientToScreen(button, &centre);
+    ::SetCursorPos(centre.x, centre.y);
+    ::SendMessageW(button, WM_MOUSEMOVE, 0, test::MouseXy(r.right / 2, r.bottom / 2));
+    std::string panel = test::PanelText(Main().Handle(), 4);
+    ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+    return panel;
+  }
 };
+
+bool IsGradientButton(HWND wnd, std::string_view caption, std::string_view hint) {
+  const ShineButtonWindow* button = ShineButtonWindow::FromHandle(wnd);
+  return button && test::ClassNameOf(wnd) == L"HanarokuShineButton" && button->Model().Caption() == caption && button->Model().Hint() == hint &&
+         ReadWindowText(wnd) == caption && (::GetWindowLongW(wnd, GWL_STYLE) & WS_TABSTOP) != 0;
+}
 
 TEST_F(SecondaryWindowsWin32, TheSettingsWindowOpensOnceWithItsFieldsFilled) {
   AboutBoxWindow& about = OpenAbout();
@@ -99,6 +123,89 @@ TEST_F(SecondaryWindowsWin32, ExitAppliesTheFieldsAndCloses) {
   EXPECT_EQ(Form().PageSettings.Lcl, "silver");
   // A new window after the close, filled from the settings.
   EXPECT_EQ(ReadWindowText(Field(OpenAbout(), 3)), "#123456");
+}
+
+TEST_F(SecondaryWindowsWin32, TheSettingsButtonsAreGradientButtonsThatTheKeysPress) {
+  AboutBoxWindow& about = OpenAbout();
+  HWND ok = about.ControlWindow("ShineSpeedButton2"), exit = about.ControlWindow("ShineSpeedButton1");
+  ASSERT_TRUE(IsGradientButton(ok, "OK", "反映"));
+  ASSERT_TRUE(IsGradientButton(exit, "Exit", "OK + Exit"));
+  EXPECT_EQ(HintOf(ok), "反映");
+  EXPECT_EQ(HintOf(exit), "OK + Exit");
+  EXPECT_EQ(test::PanelText(Main().Handle(), 4), "");
+
+  // Enter on the focused "OK" applies and keeps the window; a click takes
+  // no focus from the field.
+  ::SetWindowTextW(Field(about, 3), L"#abcdef");
+  ::SetFocus(Field(about, 4));
+  test::ClickCentre(ok);
+  Pump();
+  EXPECT_EQ(Form().PageSettings.bgc, "#abcdef");
+  EXPECT_EQ(::GetFocus(), Field(about, 4));
+  ::SetWindowTextW(Field(about, 4), L"navy");
+  ::SetFocus(ok);
+  Key(ok, VK_RETURN);
+  EXPECT_EQ(Form().PageSettings.Dai, "navy");
+  ASSERT_EQ(Host().AboutBox(), &about);
+  // Tab goes on to "Exit", and Space there applies and closes.
+  Key(ok, VK_TAB);
+  ASSERT_EQ(::GetFocus(), exit);
+  ::SetWindowTextW(Field(about, 5), L"red");
+  Key(exit, VK_SPACE);
+  EXPECT_TRUE(PumpUntil([&] { return Host().AboutBox() == nullptr; }, 2000));
+  EXPECT_EQ(Form().PageSettings.mclo, "red");
+}
+
+TEST_F(SecondaryWindowsWin32, EnterInAFieldAppliesAndEscClosesAsTheTitleBar) {
+  AboutBoxWindow& about = OpenAbout();
+  ::SetWindowTextW(Field(about, 6), L"teal");
+  ::SetFocus(Field(about, 6));
+  Key(Field(about, 6), VK_RETURN);
+  EXPECT_EQ(Form().PageSettings.mclt, "teal");
+  ::SetWindowTextW(Field(about, 7), L"gray");
+  Key(Field(about, 6), VK_ESCAPE);
+  EXPECT_TRUE(PumpUntil([&] { return Host().AboutBox() == nullptr; }, 2000));
+  EXPECT_NE(Form().PageSettings.Lcl, "gray");
+}
+
+TEST_F(SecondaryWindowsWin32, TheCountGridButtonsAreGradientButtonsOnTheKeys) {
+  CountGridWindow& grid = OpenGrid();
+  TForm2& form = *Form().Windows().Form2();
+  const std::span<const GridButtonDef> defs = TForm2::Buttons();
+  for (const GridButtonDef& d : defs)
+    EXPECT_TRUE(IsGradientButton(grid.ButtonWindow(d.name), d.caption, d.hint)) << d.name;
+  EXPECT_EQ(HintOf(grid.ButtonWindow("UndoButton")), "Undo");
+
+  // Alt+C and Alt+V while a cell is edited copy and paste in its editor.
+  Form().Windows().RecordResult("花", "000001", "00:00:00:010");
+  form.StrSortGrid1.Select({1, 1});
+  form.StrSortGrid1.BeginEdit(grid.GridClientSize());
+  HWND editor = grid.Grid().Editor();
+  ASSERT_TRUE(::IsWindowVisible(editor));
+  ::SendMessageW(editor, EM_SETSEL, 0, -1);
+  ::PostMessageW(editor, WM_SYSCHAR, L'c', 1 << 29);
+  Pump();
+  ::SendMessageW(editor, EM_SETSEL, 1, 1);
+  ::PostMessageW(editor, WM_SYSCHAR, L'v', 1 << 29);
+  Pump();
+  EXPECT_EQ(ReadWindowText(editor), "花花");
+  EXPECT_EQ(::GetFocus(), editor);
+  // Esc ends the editing only; the window stays.
+  Key(editor, VK_ESCAPE);
+  EXPECT_FALSE(form.StrSortGrid1.Editing());
+  EXPECT_EQ(Host().CountGrid(), &grid);
+  // Ctrl+Tab leaves the grid for the buttons; Tab then goes from button to button.
+  ::SetFocus(grid.Grid().Handle());
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  Key(grid.Grid().Handle(), VK_TAB);
+  keys[VK_CONTROL] = 0;
+  ::SetKeyboardState(keys);
+  EXPECT_EQ(::GetFocus(), grid.ButtonWindow("ShineSpeedButton1"));
+  Key(::GetFocus(), VK_TAB);
+  EXPECT_EQ(::GetFocus(), grid.ButtonWindow("ShineSpeedButton2"));
 }
 
 TEST_F(SecondaryWindowsWin32, TheCountGridAddsRowsSavesAndReopensATable) {

@@ -30,10 +30,7 @@ AboutBoxWindow::~AboutBoxWindow() {
     box_->SetView(nullptr);
     box_->LCheckBox1.TakeFocus = nullptr;
   }
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 void AboutBoxWindow::Create(HWND owner, TAboutBox& box, std::function<void()> closed) {
@@ -94,13 +91,14 @@ void AboutBoxWindow::CreateControls() {
         box_->LCheckBox1.Font = PaintFont{"ＭＳ Ｐゴシック", 12};
         break;
       case AboutControlKind::Button:
-        child = ::CreateWindowExW(0, L"BUTTON", Widen(d.caption).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                  r.left, r.top, r.Width(), r.Height(), wnd_, id, instance, nullptr);
+        buttons_.push_back(CreateDialogButton(wnd_, IdOf(i), ToRECT(r), d.caption, d.hint));
+        child = buttons_.back()->Handle();
         break;
     }
     if (!child) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
-    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(d.kind == AboutControlKind::Link ? linkFont_.get() : font),
-                   FALSE);
+    if (d.kind != AboutControlKind::Button)
+      ::SendMessageW(child, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(d.kind == AboutControlKind::Link ? linkFont_.get() : font), FALSE);
     controls_.emplace_back(&d, child);
   }
 }
@@ -120,7 +118,10 @@ void AboutBoxWindow::Show() {
 LRESULT AboutBoxWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      // The dialog keys: Enter applies as "OK", Esc closes as the title bar does.
+      if (wp == IDOK) box_->ShineSpeedButton2Click();
+      else if (wp == IDCANCEL) ::PostMessageW(wnd_, WM_CLOSE, 0, 0);
+      else OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:

@@ -2,7 +2,9 @@
 // The window of TAboutBox "About & 設定": a modeless dialog-framed window
 // owned by the main window, centred on the desktop, with the model's labels,
 // link labels, the ten colour edit boxes (their background EnterColor while
-// focused), LCheckBox1 and the buttons "OK" and "Exit". Programs dropped on
+// focused), LCheckBox1 and the gradient buttons "OK" and "Exit". Tab moves
+// through the fields and buttons, Enter applies as "OK" (or presses the
+// focused button), Esc closes as the title bar does. Programs dropped on
 // ColorEdit1 and ColorEdit2 go to the model's drop handlers. Closing the
 // window (by "Exit" or the title bar) destroys it; `closed` then tells the
 // owner, which frees the model.
@@ -15,6 +17,7 @@
 
 #include "platform/win32/DrawnControlWindow.h"
 #include "platform/win32/GdiMeasurer.h"
+#include "platform/win32/ShineButtonWindow.h"
 #include "windows/AboutBox.h"
 
 namespace hanaroku::win32 {
@@ -55,6 +58,7 @@ class AboutBoxWindow final : public IAboutBoxView {
   std::vector<std::pair<const AboutControlDef*, HWND>> controls_;
   std::array<HWND, TAboutBox::kFieldCount> fields_{};
   DrawnControlWindow checkBox_;
+  std::vector<std::unique_ptr<ShineButtonWindow>> buttons_;  // "OK" and "Exit"
   std::unique_ptr<GdiMeasurer> measurer_;
   FontPtr linkFont_;
   BrushPtr background_;

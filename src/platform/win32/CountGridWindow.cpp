@@ -44,6 +44,16 @@ std::optional<GridKey> GridKeyOf(WPARAM key) noexcept {
 
 bool Down(int key) noexcept { return ::GetKeyState(key) < 0; }
 
+// The grid keeps its keys from the dialog manager: the arrows, the typed
+// characters, Enter (edit) and Tab (the next cell); Ctrl+Tab goes on to the
+// buttons.
+LRESULT GridDialogCode(const MSG* msg) noexcept {
+  LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+  if (!Down(VK_CONTROL)) code |= DLGC_WANTTAB;
+  if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+  return code;
+}
+
 }  // namespace
 
 // ---- SortGridWindow --------------------------------------------------------------
@@ -53,15 +63,12 @@ SortGridWindow::~SortGridWindow() {
     grid_->SetEditor(nullptr);
     grid_->Invalidate = nullptr;
   }
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 void SortGridWindow::Create(HWND parent, int id, TStrSortGrid& grid) {
-  RegisterProgramClass(kGridClass, &ObjectWindowProc<SortGridWindow, &SortGridWindow::wnd_, &SortGridWindow::Handle>,
-                       CS_DBLCLKS);
+  using Self = SortGridWindow;
+  RegisterProgramClass(kGridClass, &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>, CS_DBLCLKS);
   grid_ = &grid;
   wnd_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, kGridClass, L"StrSortGrid1",
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, 0, 0, 10,
@@ -128,11 +135,6 @@ std::string SortGridWindow::EditorText() const { return enc::Utf16ToSjis(ToU16(R
 LRESULT SortGridWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   const Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_SIZE:
       UpdateScrollBars();
       return 0;
@@ -142,7 +144,7 @@ LRESULT SortGridWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       ::InvalidateRect(wnd_, nullptr, FALSE);
       return 0;
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+      return GridDialogCode(reinterpret_cast<const MSG*>(lp));
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (::GetFocus() != editor_) ::SetFocus(wnd_);
@@ -206,10 +208,7 @@ LRESULT SortGridWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void SortGridWindow::OnPaint() {
-  PaintBuffered(wnd_, [this](HDC dc, const RECT& client) {
-    GdiCanvas canvas(dc);
-    grid_->Paint(canvas, Size{client.right, client.bottom});
-  });
+  PaintOnCanvas(wnd_, [this](IPaintCanvas& canvas, Size client) { grid_->Paint(canvas, client); });
 }
 
 void SortGridWindow::OnScroll(int bar, int code) {
@@ -282,10 +281,7 @@ LRESULT CALLBACK SortGridWindow::EditorProc(HWND wnd, UINT msg, WPARAM wp, LPARA
 
 CountGridWindow::~CountGridWindow() {
   if (form_) form_->SetView(nullptr);
-  if (wnd_) {
-    ::SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(wnd_);
-  }
+  DestroyObjectWindow(wnd_);
 }
 
 void CountGridWindow::Create(HWND owner, TForm2& form, std::function<void()> closed) {
@@ -300,14 +296,8 @@ void CountGridWindow::Create(HWND owner, TForm2& form, std::function<void()> clo
   if (!wnd_) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
   const std::span<const GridButtonDef> defs = TForm2::Buttons();
   for (std::size_t i = 0; i < defs.size(); ++i) {
-    const Rect& r = defs[i].bounds;
-    HWND b = ::CreateWindowExW(0, L"BUTTON", Widen(defs[i].caption).c_str(), WS_CHILD | WS_VISIBLE, r.left, r.top,
-                               r.Width(), r.Height(), wnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + static_cast<int>(i))),
-                               ::GetModuleHandleW(nullptr), nullptr);
-    if (!b) throw std::runtime_error("CreateWindow: " + SystemErrorText(::GetLastError()));
-    ::SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(GridFont()), FALSE);
-    buttons_.push_back(b);
+    buttons_.push_back(CreateDialogButton(wnd_, kFirstButtonId + static_cast<int>(i), ToRECT(defs[i].bounds),
+                                          defs[i].caption, defs[i].hint));
   }
   const Size arrow = TStrSortGrid::kArrowSize;
   RegisterMadePicture(TStrSortGrid::kUpPicture, arrow.width, arrow.height, TStrSortGrid::ArrowPixels(true));
@@ -321,7 +311,7 @@ void CountGridWindow::Create(HWND owner, TForm2& form, std::function<void()> clo
 HWND CountGridWindow::ButtonWindow(std::string_view name) const {
   const std::span<const GridButtonDef> defs = TForm2::Buttons();
   for (std::size_t i = 0; i < defs.size() && i < buttons_.size(); ++i)
-    if (defs[i].name == name) return buttons_[i];
+    if (defs[i].name == name) return buttons_[i]->Handle();
   return nullptr;
 }
 
@@ -348,6 +338,7 @@ LRESULT CountGridWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     }
     case WM_COMMAND: {
+      // Esc (IDCANCEL from the dialog keys) does not close the table.
       const std::size_t index = static_cast<std::size_t>(LOWORD(wp) - kFirstButtonId);
       if (HIWORD(wp) == BN_CLICKED && index < TForm2::Buttons().size())
         form_->ButtonClicked(TForm2::Buttons()[index].name);

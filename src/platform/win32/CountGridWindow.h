@@ -1,17 +1,20 @@
 #pragma once
 // The window of TForm2 "count grid": a modeless window owned by the main
-// window with Panel1 (the buttons) on top and StrSortGrid1 below it. The
-// grid is a child window of our own drawing (SortGridWindow) with scroll
-// bars and a platform edit box as its in-place cell editor. The close asks
+// window with Panel1 (the gradient buttons, which Tab, Ctrl+Tab from the
+// grid and Alt+key reach) on top and StrSortGrid1 below it. The grid is a
+// child window of our own drawing (SortGridWindow) with scroll bars and a
+// platform edit box as its in-place cell editor. The close asks
 // the model; once the window is destroyed, `closed` tells the owner, which
 // frees the model.
 #include "platform/win32/Win32Util.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/StrSortGrid.h"
+#include "platform/win32/ShineButtonWindow.h"
 #include "windows/CountGrid.h"
 
 namespace hanaroku::win32 {
@@ -78,7 +81,7 @@ class CountGridWindow final : public ICountGridView {
   HWND wnd_ = nullptr;
   TForm2* form_ = nullptr;
   std::function<void()> closed_;
-  std::vector<HWND> buttons_;
+  std::vector<std::unique_ptr<ShineButtonWindow>> buttons_;
   SortGridWindow grid_;
   BrushPtr panelBrush_;
 };

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/win32/Gdi.h"
+#include "platform/win32/HintWindow.h"
 #include "platform/win32/PaneSlot.h"
 #include "platform/win32/ProgramPictures.h"
 
@@ -62,6 +63,7 @@ int SplitterDragWidth(int x, int grabOffset, int clientWidth) noexcept {
 MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
+  SetApplicationHintHandler(nullptr);
   secondary_.reset();
   if (form_) form_->BarControls.SetView(nullptr);
   splash_.Close();
@@ -123,6 +125,7 @@ void MainWindow::Show(int showCommand) {
 
 bool MainWindow::PreTranslate(MSG& msg) {
   if (findDialogs_.PreTranslate(msg)) return true;
+  if (secondary_ && secondary_->PreTranslate(msg)) return true;
   if (msg.message != WM_KEYDOWN || !wnd_) return false;
   if (msg.hwnd != wnd_ && !::IsChild(wnd_, msg.hwnd)) return false;
   bool ctrl = ::GetKeyState(VK_CONTROL) < 0, alt = ::GetKeyState(VK_MENU) < 0, shift = ::GetKeyState(VK_SHIFT) < 0;
@@ -336,6 +339,9 @@ void MainWindow::CreateChildren() {
   cb.textEdited = [this](ControlRef c, std::string_view text) { form_->ControlTextEdited(c, text); };
   cb.hover = [this](ControlRef c, bool inside) { ControlHover(c, inside); };
   for (int i = 0; i < kToolBarCount; ++i) bars_[i].Create(wnd_, kIdBarFirst + i, kAllToolBars[i], form_->BarControls, cb);
+  // The hint of any control that reports to the hint window (the secondary
+  // windows' buttons too) shows in status panel 4.
+  SetApplicationHintHandler([this](const std::string& hint) { HandleHint(hint); });
   form_->BarControls.SetView(this);
   CreateClock();
   CreateBanner();

@@ -25,6 +25,17 @@ void SecondaryWindowsHost::CreateCountGrid(TForm2& form) {
   });
 }
 
+bool SecondaryWindowsHost::PreTranslate(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  for (HWND wnd : {about_ ? about_->Handle() : nullptr, grid_ ? grid_->Handle() : nullptr}) {
+    if (!wnd || (msg.hwnd != wnd && !::IsChild(wnd, msg.hwnd))) continue;
+    if (msg.message == WM_SYSCHAR && ShineButtonWindow::DispatchDialogChar(wnd, static_cast<wchar_t>(msg.wParam)))
+      return true;
+    return ::IsDialogMessageW(wnd, &msg) != 0;
+  }
+  return false;
+}
+
 void SecondaryWindowsHost::ShowAboutBox() {
   if (about_) about_->Show();
 }

@@ -25,6 +25,10 @@ class SecondaryWindowsHost final : public ISecondaryWindowsHost {
   void ShowCountGrid() override;
   bool CountGridVisible() const override { return grid_ && grid_->Visible(); }
 
+  // The keys of the two windows as a dialog's: Tab between their controls,
+  // Alt+key on their buttons' captions, Enter and Esc; true when msg was taken.
+  bool PreTranslate(MSG& msg);
+
   AboutBoxWindow* AboutBox() noexcept { return about_.get(); }
   CountGridWindow* CountGrid() noexcept { return grid_.get(); }
 

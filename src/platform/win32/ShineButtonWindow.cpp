@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "controls/ShineLooks.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/HintWindow.h"
 #include "platform/win32/Win32Ports.h"
@@ -43,20 +44,15 @@ ShineButtonWindow::ShineButtonWindow() : model_(std::make_unique<TimerWin32>()) 
 
 ShineButtonWindow::~ShineButtonWindow() {
   model_.SetHost(nullptr);
-  if (wnd_) {
-    HWND w = wnd_;
-    wnd_ = nullptr;
-    HintMouseLeave(w);
-    ::SetWindowLongPtrW(w, GWLP_USERDATA, 0);
-    ::DestroyWindow(w);
-  }
+  if (wnd_) HintMouseLeave(wnd_);
+  DestroyObjectWindow(wnd_);
 }
 
 void ShineButtonWindow::Create(HWND parent, int id, const RECT& r) {
+  using Self = ShineButtonWindow;
   RegisterProgramClass(kShineButtonClass,
-                       &ObjectWindowProc<ShineButtonWindow, &ShineButtonWindow::wnd_, &ShineButtonWindow::Handle>,
-                       CS_DBLCLKS);
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (model_.Visible() ? WS_VISIBLE : 0);
+                       &PaintedWindowProc<Self, &Self::wnd_, &Self::Handle, &Self::OnPaint>, CS_DBLCLKS);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (model_.Visible() ? WS_VISIBLE : 0) | (tabStop_ ? WS_TABSTOP : 0);
   HWND wnd = ::CreateWindowExW(0, kShineButtonClass, Widen(model_.Caption()).c_str(), style, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), this);
@@ -72,9 +68,31 @@ void ShineButtonWindow::SetBounds(const RECT& r) {
   model_.SetSize(r.right - r.left, r.bottom - r.top);
 }
 
+void ShineButtonWindow::NotifyParent() {
+  // By the handle alone: the parent's handler may destroy this object.
+  const HWND wnd = wnd_;
+  SetOnClick([wnd] {
+    if (HWND parent = ::GetParent(wnd))
+      ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(wnd), BN_CLICKED), reinterpret_cast<LPARAM>(wnd));
+  });
+}
+
 ShineButtonWindow* ShineButtonWindow::FromHandle(HWND wnd) noexcept {
   if (!wnd || !IsShineButton(wnd)) return nullptr;
   return reinterpret_cast<ShineButtonWindow*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+}
+
+std::unique_ptr<ShineButtonWindow> CreateDialogButton(HWND parent, int id, const RECT& r, std::string_view caption,
+                                                      std::string_view hint, int fontHeight) {
+  auto button = std::make_unique<ShineButtonWindow>();
+  TShineSpeedButton& model = button->Model();
+  ApplyShineLook(model, ShineLookId::Window, fontHeight);
+  model.SetCaption(std::string(caption));
+  model.SetHint(std::string(hint));
+  button->SetTabStop(true);
+  button->Create(parent, id, r);
+  button->NotifyParent();
+  return button;
 }
 
 bool ShineButtonWindow::DispatchDialogChar(HWND root, wchar_t ch) {
@@ -93,11 +111,6 @@ LRESULT ShineButtonWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   // After a model call that may run a click nothing here touches `this`:
   // the handler may have destroyed this window and its owner.
   switch (msg) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_PRINTCLIENT:
       PaintInto(reinterpret_cast<HDC>(wp));
       return 0;
@@ -131,6 +144,33 @@ LRESULT ShineButtonWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CAPTURECHANGED:
       if (!releasing_) model_.CaptureLost();
       return 0;
+    case WM_GETDLGCODE:
+      return DialogCode(reinterpret_cast<const MSG*>(lp));
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      spaceDown_ = false;
+      ::InvalidateRect(wnd_, nullptr, FALSE);
+      return 0;
+    case WM_KEYDOWN:
+      if (wp == VK_RETURN) {
+        KeyClick();
+        return 0;
+      }
+      if (wp == VK_SPACE) {
+        spaceDown_ = true;
+        return 0;
+      }
+      break;
+    case WM_KEYUP:
+      if (wp == VK_SPACE && spaceDown_) {
+        spaceDown_ = false;
+        KeyClick();
+        return 0;
+      }
+      break;
+    case BM_CLICK:
+      KeyClick();
+      return 0;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
       model_.Changed();
@@ -144,6 +184,19 @@ LRESULT ShineButtonWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return ::DefWindowProcW(wnd_, msg, wp, lp);
+}
+
+// A button for the dialog manager, which leaves Enter on it to the button.
+LRESULT ShineButtonWindow::DialogCode(const MSG* msg) const {
+  const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+  return DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
+}
+
+// A press from the keyboard or BM_CLICK: the click of an enabled, visible button.
+void ShineButtonWindow::KeyClick() {
+  if (!model_.Enabled() || !model_.Visible()) return;
+  HintCancel();
+  model_.Click();
 }
 
 void ShineButtonWindow::OnPaint() {
@@ -165,6 +218,12 @@ void ShineButtonWindow::PaintInto(HDC target) {
   {
     GdiCanvas canvas(dc);
     model_.Paint(canvas);
+  }
+  if (::GetFocus() == wnd_ && w > 6 && h > 6) {
+    RECT focus{3, 3, w - 3, h - 3};
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    ::DrawFocusRect(dc, &focus);
   }
   if (dc != target) buffer_.Present(target, w, h);
 }
