@@ -1,6 +1,12 @@
 // The gradient button window: posted mouse messages reach the model, a click
 // fires once, a drag off and back changes the look, the gradient is painted.
+#include "platform/win32/Win32Util.h"  // first: windows.h
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 #include "controls/ShineLooks.h"
 #include "platform/win32/Gdi.h"
@@ -173,6 +179,56 @@ TEST_F(ShineButtonWindowTest, APressHidesTheHintAndAChangedHintShowsAsItIsNow) {
   button_->Model().SetHint("走行＆停止");
   EXPECT_TRUE(PumpUntil([] { return HintWindowShowing(); }, 3000));
   Send(WM_MOUSELEAVE, 0, 0, 0);
+}
+
+// As a dialog's push button: BM_CLICK, Enter and Space press an enabled
+// button only, the dialog manager leaves Enter to it, and the focus shows.
+TEST_F(ShineButtonWindowTest, BmClickAndTheKeysPressItAsAPushButton) {
+  HWND wnd = button_->Handle();
+  ::SendMessageW(wnd, BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks_, 1);
+  ::SendMessageW(wnd, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(clicks_, 2);
+  ::SendMessageW(wnd, WM_KEYUP, VK_SPACE, 0);  // no press before it
+  ::SendMessageW(wnd, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(clicks_, 2);
+  ::SendMessageW(wnd, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(clicks_, 3);
+  MSG enter{wnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  MSG tab{wnd, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_EQ(::SendMessageW(wnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&enter)), DLGC_BUTTON | DLGC_WANTMESSAGE);
+  EXPECT_EQ(::SendMessageW(wnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&tab)), DLGC_BUTTON);
+
+  const COLORREF left[2] = {PixelOf(wnd, 3, 8), PixelOf(wnd, 3, 9)};
+  ::SetFocus(wnd);
+  ASSERT_EQ(::GetFocus(), wnd);
+  EXPECT_TRUE(PixelOf(wnd, 3, 8) != left[0] || PixelOf(wnd, 3, 9) != left[1]) << "a focus rectangle";
+
+  button_->Model().SetEnabled(false);
+  ::SendMessageW(wnd, BM_CLICK, 0, 0);
+  ::SendMessageW(wnd, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(clicks_, 3);
+}
+
+LRESULT CALLBACK CountCommands(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) reinterpret_cast<std::vector<WPARAM>*>(ref)->push_back(LOWORD(wp));
+  return ::DefSubclassProc(wnd, msg, wp, lp);
+}
+
+TEST_F(ShineButtonWindowTest, ADialogButtonTellsItsParentAsAPushButtonDoes) {
+  std::vector<WPARAM> commands;
+  ASSERT_TRUE(::SetWindowSubclass(host_, CountCommands, 1, reinterpret_cast<DWORD_PTR>(&commands)));
+  {
+    std::unique_ptr<ShineButtonWindow> ok = CreateDialogButton(host_, 1234, RECT{40, 10, 84, 35}, "OK", "反映");
+    EXPECT_EQ(test::ClassNameOf(ok->Handle()), L"HanarokuShineButton");
+    EXPECT_NE(::GetWindowLongW(ok->Handle(), GWL_STYLE) & WS_TABSTOP, 0);
+    EXPECT_EQ(ok->Model().Hint(), "反映");
+    EXPECT_EQ(ok->Model().Colors.Color(), LookOf(ShineLookId::Window).top);
+    test::ClickCentre(ok->Handle());
+    ::SendMessageW(ok->Handle(), BM_CLICK, 0, 0);
+  }
+  ::RemoveWindowSubclass(host_, CountCommands, 1);
+  EXPECT_EQ(commands, (std::vector<WPARAM>{1234, 1234}));
 }
 
 }  // namespace
