@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/LongCommand.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ReplaceEngine.h"
@@ -22,6 +23,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Encoding.h"
 #include "BenchClock.h"
+#include "BenchCursor.h"
 
 using namespace hanaroku;
 
@@ -107,7 +109,9 @@ void RunAt(int mib) {
     p.pane.SetText(text);
     TToolBarControls bars;
     bars.SetText("Edit2", "花");
-    TStringColoring coloring(p.pane, p.pane, bars, stopWatch, nullptr, nullptr, nullptr);
+    bench::NoCursor cursor;
+    LongCommandEnv env{stopWatch, cursor, {}};
+    TStringColoring coloring(p.pane, p.pane, bars, env, nullptr, nullptr);
     const auto t = Clock::now();
     coloring.RightColorRun(0);
     const double ms = MsSince(t);

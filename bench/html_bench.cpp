@@ -24,6 +24,7 @@
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "BenchClock.h"
+#include "BenchCursor.h"
 
 using namespace hanaroku;
 
@@ -31,6 +32,7 @@ namespace {
 
 using bench::Clock;
 using bench::MsSince;
+using bench::NoCursor;
 
 std::string MakeVerse(std::size_t lines) {
   std::mt19937 gen(7);
@@ -64,12 +66,6 @@ class NoShell final : public IShell {
   ShortcutTarget ResolveShortcut(const std::string&) override { return {}; }
   bool ShellOpen(const std::string&) override { return true; }
   bool StartProcess(const std::string&, const std::string&) override { return true; }
-};
-
-class NoCursor final : public IBusyCursor {
- public:
-  void Begin() override {}
-  void End() override {}
 };
 
 class Host final : public IHtmlCommandsHost {

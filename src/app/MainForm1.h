@@ -535,8 +535,7 @@ class TMainForm1 {
   TStringColoring coloring_{RichEditNx1,
                             RichEditNx2,
                             BarControls,
-                            StopWatch1,
-                            [this](int panel, const std::string& text) { SetPanel(panel, text); },
+                            LongCommands,
                             [this](TRichEditSx& pane) { FocusPaneOf(pane); },
                             [this] { return host_.Clipboard(); }};
   TCountsAndDates counts_{RichEditNx1, RichEditNx2, clock_,

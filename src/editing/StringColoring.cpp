@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "controls/LongCommand.h"
 #include "controls/RichEditSx.h"
 #include "controls/StopWatch.h"
 #include "convert/ReplaceEngine.h"
@@ -28,15 +29,14 @@ TColor StepColor(int counter) noexcept {
   return kStepColors[static_cast<std::size_t>(i < 0 ? i + 10 : i)];
 }
 
-TStringColoring::TStringColoring(TRichEditSx& right, TRichEditSx& left, TToolBarControls& bars,
-                                 TStopWatch& stopWatch, StatusSink status, FocusPane focus, ClipboardSource clipboard)
+TStringColoring::TStringColoring(TRichEditSx& right, TRichEditSx& left, TToolBarControls& bars, LongCommandEnv& env,
+                                 FocusPane focus, ClipboardSource clipboard)
     : right_(right),
       left_(left),
       bars_(bars),
       edit2_(BarControl("Edit2")),
       edit3_(BarControl("Edit3")),
-      stopWatch_(stopWatch),
-      status_(std::move(status)),
+      env_(env),
       focus_(std::move(focus)),
       clipboard_(std::move(clipboard)) {}
 
@@ -55,17 +55,17 @@ void TStringColoring::RichEdColorStr(TRichEditSx& pane, std::string_view text, T
 }
 
 void TStringColoring::ColorRun(TRichEditSx& pane, TColor color) {
-  LinesUpdateScope update(pane.Lines());
+  LongCommand frame(env_, &pane, false);
   std::u16string lost;
   const std::string text = enc::Utf8ToSjis(bars_.Text(edit2_), &lost);
   // A string that code page 932 cannot hold occurs nowhere in a pane.
   RichEdColorStr(pane, lost.empty() ? std::string_view(text) : std::string_view(), color, pane.Font().color);
-  stopWatch_.Stop();
-  if (status_) {
-    status_(1, stopWatch_.ElapsedText());
-    status_(2, std::to_string(HitCount) + "文字列");
-  }
   LastColorCount = HitCount;
+  // After the time in panel 1: the count in panel 2.
+  frame.AtEnd([this] {
+    if (env_.status) env_.status(2, std::to_string(HitCount) + "文字列");
+  });
+  frame.Finish();
 }
 
 void TStringColoring::Edit2Change() { bars_.SetHint(edit2_, bars_.Text(edit2_)); }
@@ -73,18 +73,16 @@ void TStringColoring::Edit3Change() { bars_.SetHint(edit3_, bars_.Text(edit3_));
 
 void TStringColoring::RightColorRun(int row) {
   if (bars_.Text(edit2_).empty()) return;
-  stopWatch_.Start();
   ColorRun(right_, StringColor(row));
 }
 
 void TStringColoring::LeftColorRun(int row) {
   if (bars_.Text(edit2_).empty()) return;
-  stopWatch_.Start();
   ColorRun(left_, StringColor(row));
 }
 
+// No test for an empty colour string here: it colours nothing and shows 0.
 void TStringColoring::NNButton2Click() {
-  stopWatch_.Start();
   ++StepCounter;
   ColorRun(left_, StepColor(StepCounter));
 }
@@ -93,7 +91,7 @@ void TStringColoring::NNButton3Click() {
   char count[32];
   std::snprintf(count, sizeof count, "%.6d", LastColorCount);
   bars_.SetText(edit3_, count);  // its change handler takes the hint along
-  if (RecordResult) RecordResult(bars_.Text(edit2_), bars_.Text(edit3_), stopWatch_.ElapsedText());
+  if (RecordResult) RecordResult(bars_.Text(edit2_), bars_.Text(edit3_), env_.stopWatch.ElapsedText());
 }
 
 void TStringColoring::SetEdit2(const std::string& text) {

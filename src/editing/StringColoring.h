@@ -21,7 +21,7 @@ namespace hanaroku {
 
 class IClipboard;
 class TRichEditSx;
-class TStopWatch;
+struct LongCommandEnv;
 
 inline constexpr int kStringColorCount = 12;
 inline constexpr std::array<TColor, kStringColorCount> kStringColors = {
@@ -35,13 +35,13 @@ TColor StepColor(int counter) noexcept;
 
 class TStringColoring {
  public:
-  using StatusSink = std::function<void(int panel, const std::string& utf8)>;
   using FocusPane = std::function<void(TRichEditSx&)>;
   using ClipboardSource = std::function<IClipboard*()>;
   // The colour string and the count are the edit boxes Edit2 and Edit3 of
-  // `bars`.
-  TStringColoring(TRichEditSx& right, TRichEditSx& left, TToolBarControls& bars, TStopWatch& stopWatch,
-                  StatusSink status, FocusPane focus, ClipboardSource clipboard);
+  // `bars`; a run times itself with the window's long-command frame `env`
+  // (stopwatch and status bar; no hourglass).
+  TStringColoring(TRichEditSx& right, TRichEditSx& left, TToolBarControls& bars, LongCommandEnv& env,
+                  FocusPane focus, ClipboardSource clipboard);
   TStringColoring(const TStringColoring&) = delete;
   TStringColoring& operator=(const TStringColoring&) = delete;
 
@@ -75,9 +75,9 @@ class TStringColoring {
   void RichEdColorStr(TRichEditSx& pane, std::string_view text, TColor color, TColor restore);
 
  private:
-  // Redrawing held off, RichEdColorStr with Edit2 and the pane's font
-  // colour, time and count in the status bar; the stopwatch is started by
-  // the caller.
+  // Under a long-command frame (stopwatch from now, the pane's redrawing
+  // held off), RichEdColorStr with Edit2 and the pane's font colour; then
+  // time and count in the status bar.
   void ColorRun(TRichEditSx& pane, TColor color);
   void TakeSelection(const TRichEditSx& pane);
   void SetEdit2(const std::string& text);
@@ -86,8 +86,7 @@ class TStringColoring {
   TRichEditSx& left_;
   TToolBarControls& bars_;
   ControlRef edit2_, edit3_;
-  TStopWatch& stopWatch_;
-  StatusSink status_;
+  LongCommandEnv& env_;
   FocusPane focus_;
   ClipboardSource clipboard_;
 };

@@ -107,6 +107,19 @@ TEST_F(Coloring, NothingFoundShowsZero) {
   EXPECT_EQ(Panel(2), "0文字列");
 }
 
+TEST_F(Coloring, ARunIsTimedWithoutTheHourglassAndGivesTheRedrawingBack) {
+  for (TRichEditSx* pane : {&right(), &left()}) pane->SetText(S("月と月"));
+  SetEdit2("月");
+  form.Execute(Command::N24Click);
+  form.Execute(Command::SCButton2Click);
+  form.Execute(Command::NNButton2Click);
+  EXPECT_TRUE(host.hourglass.empty());
+  EXPECT_FALSE(form.StopWatch1.Running());
+  EXPECT_EQ(Panel(1), form.StopWatch1.ElapsedText());
+  EXPECT_FALSE(right().Lines().Updating());
+  EXPECT_FALSE(left().Lines().Updating());
+}
+
 TEST_F(Coloring, AnEmptyColourStringDoesNothing) {
   right().SetText(S("月"));
   form.Execute(Command::N29Click);
