@@ -16,29 +16,9 @@ cat >"$work/shot.sh" <<'EOS'
 #!/usr/bin/env bash
 set -u
 work=$1 winpoem=$2 out=$3
-log() { echo "$*" >>"$work/log.txt"; }
 xdotool mousemove 1010 10                 # out of the way while the window opens
 . "$work/start.sh"
-sleep 3
-main_window_geometry
-echo "$geom" >"$work/geom.txt"
-import -window root "$work/start.png"
-# The client area's corner: the grip of NNBar1 has its first ridge 2 pixels
-# in from the left and 3 down from the top (a light line over a shadow line
-# three pixels to its right).
-read -r cx cy < <(convert "$work/start.png" -crop "40x80+$wx+$wy" +repage txt:- | awk -F'[,: ]+' '
-  NR > 1 && match($0, /#[0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F]/) { c[$1 "," $2] = substr($0, RSTART, RLENGTH) }
-  END {
-    for (y = 0; y < 80; y++) for (x = 0; x < 30; x++)
-      if (c[x "," y] == "#FFFFFF" && c[(x+2) "," y] == "#A6A6A6" && c[(x+3) "," y] == "#FFFFFF" &&
-          c[(x+5) "," y] == "#A6A6A6" && c[x "," (y+1)] == "#FFFFFF" && c[(x+2) "," (y-1)] != "#A6A6A6") {
-        print x - 2, y - 3; exit
-      }
-  }')
-log "client corner in the window: ${cx:-?},${cy:-?}"
-[ -n "${cx:-}" ] || { import -window root "$out"; exit 0; }
-ox=$((wx + cx)) oy=$((wy + cy))
-click() { xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1; sleep 1; }
+window_origin || { import -window root "$out"; exit 0; }
 # NNBar1 (33) and NNBar3 (32) are open, the tab strip under them: its first
 # tab is the colour-string bar's; once that is open, the HTML bar's tab is
 # first on the strip, now 32 pixels lower.
@@ -53,18 +33,12 @@ xdotool mousemove "$((ox + 11 + 8 * 23 + 12))" "$((oy + 33 + 16))"
 sleep 1.5
 xwininfo -root -tree >"$work/tree.txt" 2>&1
 import -window root "$out"
-echo "$ox $oy" >"$work/origin.txt"
 wineserver -k 2>/dev/null
 exit 0
 EOS
-chmod +x "$work/shot.sh"
-timeout -k 10 200 xvfb-run -a -s "-screen 0 1024x768x24" "$work/shot.sh" "$work" "$winpoem" "$out"
-cat "$work/log.txt" 2>/dev/null || true
+run_shot "$out"
 
-[ -f "$work/origin.txt" ] || { echo "FAIL: the tool bar's grip was not found"; exit 1; }
-read -r ox oy <"$work/origin.txt"
-geom=$(cat "$work/geom.txt")
-w=${geom%%x*}; rest=${geom#*x}; h=${rest%%+*}; rest=${rest#*+}; x=${rest%%+*}; y=${rest#*+}
+read_window || { echo "FAIL: the tool bar's grip was not found"; exit 1; }
 px() { convert "$out" -format "%[hex:u.p{$1,$2}]" info:; }
 # Four bars of 33 + 32 + 32 + 32 pixels, no tab strip: the right pane's
 # background starts right below them.

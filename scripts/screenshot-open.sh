@@ -15,7 +15,6 @@ cat >"$work/shot.sh" <<'EOS'
 #!/usr/bin/env bash
 set -u
 work=$1 winpoem=$2 out=$3
-log() { echo "$*" >>"$work/log.txt"; }
 # The dialog lists the folder's text files: log.txt, then poem.txt.
 : >"$work/log.txt"
 xdotool mousemove 1010 10                 # out of the way while the window opens
@@ -47,9 +46,7 @@ import -window root "$out"
 wineserver -k 2>/dev/null
 exit 0
 EOS
-chmod +x "$work/shot.sh"
-timeout -k 10 200 xvfb-run -a -s "-screen 0 1024x768x24" "$work/shot.sh" "$work" "$winpoem" "$out"
-cat "$work/log.txt" 2>/dev/null || true
+run_shot "$out"
 
 [ -f "$work/dialog.txt" ] || { echo "FAIL: Ctrl+O opened no dialog captioned 開く"; exit 1; }
 read -r dw dh dx dy <"$work/dialog.txt"

@@ -19,8 +19,7 @@ import -window root "$out"
 wineserver -k 2>/dev/null
 exit 0
 EOS
-chmod +x "$work/shot.sh"
-timeout -k 10 200 xvfb-run -a -s "-screen 0 1024x768x24" "$work/shot.sh" "$work" "$winpoem" "$out"
+run_shot "$out"
 
 line=$(grep -F "poem.txt\"" "$work/tree.txt" | head -n 1 || true)
 if [ -z "$line" ]; then
