@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <string_view>
@@ -56,25 +57,37 @@ void ReplaceCharacterRun(std::string& text, std::span<const ReplaceStep> run) {
       own = static_cast<std::uint16_t>(results.size());
     }
   }
-  std::string out;
-  std::size_t copied = 0;
+  // The size of the result first, so that the new text is written into
+  // one buffer of its size (a page is tens of megabytes): with room for the
+  // growth of the steps after the run, which replace in place.
   const auto* b = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
-  for (std::size_t i = 0; i < n;) {
-    // Whole characters as the replace-all engine steps them (WholeCharLen).
-    if (!enc::IsLeadByte(b[i]) || i + 1 == n || b[i + 1] == '\r' || b[i + 1] == '\n') {
-      ++i;
-      continue;
+  auto forEachHit = [&](auto&& f) {
+    for (std::size_t i = 0; i < n;) {
+      // Whole characters as the replace-all engine steps them (WholeCharLen).
+      if (!enc::IsLeadByte(b[i]) || i + 1 == n || b[i + 1] == '\r' || b[i + 1] == '\n') {
+        ++i;
+        continue;
+      }
+      if (const std::uint16_t k = slot[static_cast<std::size_t>(b[i]) << 8 | b[i + 1]]) f(i, results[k - 1u]);
+      i += 2;
     }
-    if (const std::uint16_t k = slot[static_cast<std::size_t>(b[i]) << 8 | b[i + 1]]) {
-      if (out.empty()) out.reserve(n + n / 4);
-      out.append(text, copied, i - copied);
-      out += results[k - 1u];
-      copied = i + 2;
-    }
-    i += 2;
-  }
-  if (copied == 0) return;
+  };
+  std::size_t size = n;
+  bool any = false;
+  forEachHit([&](std::size_t, const std::string& r) {
+    size = size - 2 + r.size();
+    any = true;
+  });
+  if (!any) return;
+  std::string out;
+  out.reserve(size + size / 16);
+  std::size_t copied = 0;
+  forEachHit([&](std::size_t i, const std::string& r) {
+    out.append(text, copied, i - copied);
+    out += r;
+    copied = i + 2;
+  });
   out.append(text, copied, std::string::npos);
   text = std::move(out);
 }
@@ -101,18 +114,17 @@ bool EndsWhole(std::string_view t) noexcept {
   return t.empty() || !(last == t.size() - 1 && Lead(static_cast<unsigned char>(t[last])));
 }
 
-// The leftmost whole-character occurrences of s replaced by r, left to
-// right. With MayFormSearch false and both texts ending whole this is the
-// result of the rereading loop: text before a replacement is as it was,
-// text after it keeps its character boundaries (r ends on one), and no
-// occurrence can reach into r, so the next occurrence of the new text is the
-// next one of the old text after the one replaced. Returns false when s does
-// not occur.
-bool ReplaceLeftmost(std::string& text, std::string_view s, std::string_view r) {
+// The leftmost whole-character occurrences of s, left to right, never
+// overlapping. With MayFormSearch false and both texts ending whole,
+// replacing them by r is the result of the rereading loop: text before a
+// replacement is as it was, text after it keeps its character boundaries (r
+// ends on one), and no occurrence can reach into r, so the next occurrence
+// of the new text is the next one of the old text after the one replaced.
+std::vector<std::size_t> FindLeftmost(const std::string& text, std::string_view s) {
   const auto* b = reinterpret_cast<const unsigned char*>(text.data());
   const std::boyer_moore_horspool_searcher searcher(s.begin(), s.end());
-  std::string out;
-  std::size_t copied = 0, kb = 0, pos = 0;
+  std::vector<std::size_t> hits;
+  std::size_t kb = 0, pos = 0;
   for (;;) {
     const auto it = std::search(text.cbegin() + static_cast<std::ptrdiff_t>(pos), text.cend(), searcher);
     if (it == text.cend()) break;
@@ -125,15 +137,43 @@ bool ReplaceLeftmost(std::string& text, std::string_view s, std::string_view r) 
       kb = pos = q + 1;  // q is the second byte of the character before
       continue;
     }
-    if (out.empty()) out.reserve(text.size() + text.size() / 8);
-    out.append(text, copied, q - copied);
-    out += r;
-    copied = kb = pos = q + s.size();
+    hits.push_back(q);
+    kb = pos = q + s.size();
   }
-  if (copied == 0) return false;
-  out.append(text, copied, std::string::npos);
-  text = std::move(out);
-  return true;
+  return hits;
+}
+
+// The occurrences at `hits` (ascending, apart, each `length` bytes) replaced
+// by r in place, without a second copy of the text: a replacement no longer
+// than its search text closes up from the front, a longer one opens up from
+// the back (within the text's spare room when it has enough).
+void ReplaceAt(std::string& text, const std::vector<std::size_t>& hits, std::size_t length, std::string_view r) {
+  if (hits.empty()) return;
+  const std::size_t n = text.size();
+  if (r.size() <= length) {
+    char* d = text.data();
+    std::size_t w = hits.front();
+    for (std::size_t k = 0; k < hits.size(); ++k) {
+      std::memcpy(d + w, r.data(), r.size());
+      w += r.size();
+      const std::size_t from = hits[k] + length, to = k + 1 < hits.size() ? hits[k + 1] : n;
+      std::memmove(d + w, d + from, to - from);
+      w += to - from;
+    }
+    text.resize(w);
+    return;
+  }
+  text.resize(n + (r.size() - length) * hits.size());
+  char* d = text.data();
+  std::size_t w = text.size(), end = n;
+  for (std::size_t k = hits.size(); k-- > 0;) {
+    const std::size_t from = hits[k] + length;
+    w -= end - from;
+    std::memmove(d + w, d + from, end - from);
+    w -= r.size();
+    std::memcpy(d + w, r.data(), r.size());
+    end = hits[k];
+  }
 }
 
 }  // namespace
@@ -152,7 +192,7 @@ void RunReplaceSteps(std::string& text, std::span<const ReplaceStep> steps) {
     const std::string& r = step.candidates.front();
     if (s.empty()) continue;
     if (!MayFormSearch(s, r) && EndsWhole(s) && EndsWhole(r)) {
-      ReplaceLeftmost(text, s, r);
+      ReplaceAt(text, FindLeftmost(text, s), s.size(), r);
       continue;
     }
     if (std::search(text.begin(), text.end(), std::boyer_moore_horspool_searcher(s.begin(), s.end())) == text.end())

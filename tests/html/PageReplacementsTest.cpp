@@ -72,6 +72,23 @@ TEST(PageReplacements, EqualTheReplaceAllOfEachStepOnAnyBytes) {
   EXPECT_GT(checked, 2500);
 }
 
+TEST(PageReplacements, LongerAndShorterReplacementsInPlaceFromEdgeToEdge) {
+  // Occurrences at the very start and end and side by side; the text
+  // without spare room, so that growing it must move it.
+  const std::string bar = S("│<br>│"), marker = S("＃￥＆＃＆");
+  for (const std::string& r : {std::string("<img src=\"kigou/sen2.gif\">"), S("題"), std::string()}) {
+    for (const std::string& s : {bar, marker}) {
+      std::string text = s + s + "a" + S("花") + s + "\r\n" + s;
+      text.shrink_to_fit();
+      const std::vector<ReplaceStep> steps = {Step(s, r)};
+      const std::string expected = OneByOne(text, steps);
+      RunReplaceSteps(text, steps);
+      EXPECT_EQ(text, expected);
+      EXPECT_EQ(text, r + r + "a" + S("花") + r + "\r\n" + r);
+    }
+  }
+}
+
 TEST(PageReplacements, RunsOfCharacterStepsFollowOneAnother) {
   // x -> y, then y -> z: every x and y ends as z; a later step on x finds none.
   std::string text = S("あいうあ");
