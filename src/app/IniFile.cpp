@@ -327,9 +327,9 @@ std::size_t IniFile::DeleteNumbered(std::string_view section, std::string_view s
       std::string_view digits = name.substr(folded.size());
       bool canonical = digits.size() <= 18 && (digits.size() == 1 || digits[0] != '0');
       long long i = 0;
-      for (char c : digits) {
-        canonical = canonical && c >= '0' && c <= '9';
-        i = i * 10 + (c - '0');
+      for (std::size_t k = 0; canonical && k < digits.size(); ++k) {
+        canonical = digits[k] >= '0' && digits[k] <= '9';
+        i = i * 10 + (digits[k] - '0');  // at most 18 digits: no overflow
       }
       if (canonical && i >= first && i < last) {
         DeleteFirst(*s, it);

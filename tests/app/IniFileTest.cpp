@@ -177,8 +177,11 @@ TEST(IniFile, DeleteRemovesTheFirstMatchOnly) {
 TEST(IniFile, NumberedKeysGoInOnePassAsDeleteWouldTakeThem) {
   IniFile ini = IniFile::Parse(
       "[S]\r\nd0=a\r\nd1=b\r\nD1=second d1\r\nd01=c\r\nd2=d\r\nd-3=e\r\nd99999999999=f\r\nx=g\r\n"
-      "[T]\r\nd1=other section\r\n");
+      "[T]\r\nd1=other section\r\n[U]\r\nd98765432109876543210987654321=long\r\nd1a=letter\r\n");
   EXPECT_EQ(ini.KeyCount("s"), 7u);  // d1 and D1 are one name
+  // Indexes too long for a number, or with a letter, are no indexes.
+  EXPECT_EQ(ini.DeleteNumbered("U", "d", 0, 2147483647LL), 0u);
+  EXPECT_EQ(ini.KeyCount("U"), 2u);
   EXPECT_EQ(ini.DeleteNumbered("S", "D", 1, 2147483647LL), 2u);
   // The first d1 only, as Delete takes it; d01 and d-3 are not indexes the
   // store writes, and d99999999999 lies beyond the range.
@@ -187,7 +190,8 @@ TEST(IniFile, NumberedKeysGoInOnePassAsDeleteWouldTakeThem) {
   EXPECT_EQ(ini.DeleteNumbered("S", "d", 5, 2), 0u);
   EXPECT_EQ(ini.DeleteNumbered("missing", "d", 0, 10), 0u);
   EXPECT_EQ(ini.Serialize(),
-            "[S]\r\nd0=a\r\nD1=second d1\r\nd01=c\r\nd-3=e\r\nd99999999999=f\r\nx=g\r\n[T]\r\nd1=other section\r\n");
+            "[S]\r\nd0=a\r\nD1=second d1\r\nd01=c\r\nd-3=e\r\nd99999999999=f\r\nx=g\r\n[T]\r\nd1=other section\r\n"
+            "[U]\r\nd98765432109876543210987654321=long\r\nd1a=letter\r\n");
   // A key set after deletions goes after the last line still there.
   ini.Set("S", "y", "h");
   EXPECT_EQ(ini.Keys("S").back(), "y");
