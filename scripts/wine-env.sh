@@ -22,11 +22,13 @@ headless() {
     xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
 
-font_substitutes() {
+prefix_registry() {
   # The window's faces are the classic Japanese Windows fonts; on a machine
   # without them, show the IPA fonts in their place. A vertical face is
   # looked up under its "@" name, so each needs an "@" entry of its own:
   # without one, a vertical "ＭＳ 明朝" pane would draw a Gothic face.
+  # The Wine suite's windows are not left to a window manager: Xvfb has
+  # none, and Wine would wait two seconds for one at every window shown.
   # Imported again whenever the list changes (a prefix made before).
   local reg="$WINEPREFIX/hanaroku-fonts.reg" pairs=(
     'ＭＳ 明朝=IPAMincho' 'ＭＳ Ｐ明朝=IPAPMincho' 'ＭＳ ゴシック=IPAGothic' 'ＭＳ Ｐゴシック=IPAPGothic'
@@ -42,7 +44,9 @@ font_substitutes() {
       '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
       "${entries[@]}" \
       '"MS Shell Dlg"="IPAPGothic"' '"MS Shell Dlg 2"="IPAPGothic"' '"Tahoma"="IPAPGothic"' \
-      '"Times New Roman"="Liberation Serif"' '' | iconv -f UTF-8 -t UTF-16LE
+      '"Times New Roman"="Liberation Serif"' '' \
+      '[HKEY_CURRENT_USER\Software\Wine\AppDefaults\hanaroku_win32_tests.exe\X11 Driver]' \
+      '"Managed"="N"' '' | iconv -f UTF-8 -t UTF-16LE
   } >"$reg.new"
   if cmp -s "$reg.new" "$reg"; then rm -f "$reg.new"; return 0; fi
   mv "$reg.new" "$reg"
@@ -56,7 +60,7 @@ case "${1:-}" in
       headless timeout "$limit" wineboot -i >/dev/null 2>&1 || true
       touch "$WINEPREFIX/.hanaroku-ready"
     fi
-    font_substitutes
+    prefix_registry
     wineserver -w || true
     echo "wine prefix ready: $WINEPREFIX"
     ;;
