@@ -24,11 +24,11 @@ constexpr GridButtonDef kButtons[] = {
 constexpr int kColumns = 5;
 
 FileDialogSpec TableDialog(const std::string& fileName) {
-  FileDialogSpec spec;
-  spec.filter = TForm2::kFilter;
-  spec.defaultExt = TForm2::kDefaultExt;
-  spec.fileName = fileName;
-  return spec;
+  FileDialogSpec request;
+  request.filter = TForm2::kFilter;
+  request.defaultExt = TForm2::kDefaultExt;
+  request.fileName = fileName;
+  return request;
 }
 
 }  // namespace
@@ -120,19 +120,21 @@ bool TForm2::FormCloseQuery() {
 }
 
 void TForm2::AddRecord(const std::string& colorString, const std::string& count, const std::string& elapsed) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%.6d", LastGridRow + 1);
   const std::string line =
-      std::string(number) + "," + enc::Utf8ToSjis(colorString) + "," + enc::Utf8ToSjis(count) + "," + elapsed;
+      NextRowNumber() + "," + enc::Utf8ToSjis(colorString) + "," + enc::Utf8ToSjis(count) + "," + elapsed;
   AddRow(CellsOfCommaText(line));
 }
 
 void TForm2::AddSoundCount(int lineNumber, const verse::LineCount& line) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%.6d", LastGridRow + 1);
   const std::string counted = std::to_string(lineNumber) + "行 " + verse::FormatPhrases(line);
   const std::string total = std::to_string(line.total) + (line.uncertain ? "?" : "");
-  AddRow({number, enc::Utf8ToSjis(counted), total, "", enc::Utf8ToSjis(verse::FitWord(line))});
+  AddRow({NextRowNumber(), enc::Utf8ToSjis(counted), total, "", enc::Utf8ToSjis(verse::FitWord(line))});
+}
+
+std::string TForm2::NextRowNumber() const {
+  char number[16];
+  std::snprintf(number, sizeof number, "%.6d", LastGridRow + 1);
+  return number;
 }
 
 void TForm2::AddRow(std::vector<std::string> cells) {

@@ -106,7 +106,10 @@ class TForm2 {
 
  private:
   void ReportError(const std::string& text);
-  // The next row, from cells after its number (Shift-JIS).
+  // The number the next row starts with ("000001").
+  std::string NextRowNumber() const;
+  // Appends the next row (Shift-JIS cells, its number first) and scrolls it
+  // into view.
   void AddRow(std::vector<std::string> cells);
 
   IDialogs& dialogs_;
