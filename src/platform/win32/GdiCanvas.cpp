@@ -133,8 +133,8 @@ void GdiCanvas::Ellipse(const Rect& r, std::optional<TColor> fill, std::optional
 void GdiCanvas::SetPixel(Point p, TColor color) { ::SetPixelV(dc_, p.x, p.y, ResolveColor(*this, color)); }
 
 HFONT GdiCanvas::FontFor(const PaintFont& font) {
-  for (auto& [spec, handle] : fonts_)
-    if (spec == font) return handle.get();
+  for (auto& [key, handle] : fonts_)
+    if (key == font) return handle.get();
   LOGFONTW lf = PaintLogFont(font);
   fonts_.emplace_back(font, FontPtr(::CreateFontIndirectW(&lf)));
   return fonts_.back().second.get();
