@@ -13,9 +13,9 @@ namespace {
 
 // The face name a screen DC reports for the pane font of `name`.
 std::string FaceOf(const std::string& name, bool vertical) {
-  FontSpec face;
-  face.name = name;
-  FontPtr font = MakePaneFont(face, vertical);
+  FontSpec request;
+  request.name = name;
+  FontPtr font = MakePaneFont(request, vertical);
   WindowDc dc(nullptr);
   SelectGuard select(dc.Get(), font.get());
   wchar_t face[LF_FACESIZE] = {};
